@@ -1,0 +1,16 @@
+#include "app/MainFormLayout.h"
+
+#include "app/ZolvenarMainForm.h"
+
+MainFormLayout::MainFormLayout(ZolvenarMainForm &form)
+    : form(form)
+{
+}
+
+void MainFormLayout::layoutControls()
+{
+}
+
+void MainFormLayout::onShowSettingsClick()
+{
+}

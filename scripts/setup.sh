@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need (only what is missing), then
+# configures and builds. Usage: scripts/setup.sh BUILD_DIR [extra cmake arguments...]
+set -euo pipefail
+
+cd "$(dirname "$0")/.."
+build_dir=${1:-build}
+shift || true
+
+packages=(
+  build-essential cmake pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
+  xvfb xauth xdotool xclip x11-utils python3 python3-xlib
+  fonts-dejavu-core
+)
+if [[ "${ZOLVENAR_NEED_CLANG:-0}" == 1 ]]; then
+  packages+=(clang-14 libclang-rt-14-dev)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=()
+  if [[ $(id -u) != 0 ]]; then
+    sudo_cmd=(sudo)
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -qq
+  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B "$build_dir" "$@" >/dev/null
+cmake --build "$build_dir" -j"$(nproc)"

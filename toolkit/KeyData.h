@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+class QKeyEvent;
+
+// Key data of a typed character: the virtual-key code of the key that types it
+// on a US layout, plus the modifier bits held.
+class KeyData
+{
+public:
+    static constexpr std::uint32_t shift = 0x10000;
+    static constexpr std::uint32_t ctrl = 0x20000;
+    static constexpr std::uint32_t alt = 0x40000;
+
+    // Empty for keys that type no character (arrows, Home, Delete, Tab, function keys).
+    static std::optional<std::uint32_t> fromEvent(const QKeyEvent *event);
+};

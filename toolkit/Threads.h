@@ -1,0 +1,24 @@
+#pragma once
+
+#include <functional>
+
+// Starts detached threads, keeping the program under a fixed number of live threads.
+class Threads
+{
+public:
+    // The user-interface thread counts as one of them.
+    static constexpr int maxAlive = 1024;
+
+    // Starts body on a new detached thread. Throws std::runtime_error with
+    // "Thread error: too many threads" or "Thread error: failed to start".
+    static void start(std::function<void()> body);
+
+    // Live threads of the program, the user-interface thread included.
+    static int alive();
+
+    // Blocks until no thread started here is alive any more (for tests and shutdown).
+    static void waitForAll();
+
+    // Test hook: when set, the next starts fail as if the system refused them.
+    static void setRefuseForTesting(bool refuse);
+};
