@@ -21,6 +21,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include <exception>
+
 const QString ZolvenarMainForm::idleTitle = QStringLiteral("Zolvenar 0.5a");
 
 ZolvenarMainForm::ZolvenarMainForm(QWidget *parent)
@@ -280,7 +282,15 @@ void ZolvenarMainForm::resetClick()
 
 void ZolvenarMainForm::generateClick()
 {
-    // Filled in with the tracker.
+    if (checkGen->isChecked()) {
+        mouseTrack->stop();
+        return;
+    }
+    try {
+        mouseTrack->start();
+    } catch (const std::exception &error) {
+        showError(QString::fromUtf8(error.what()), QStringLiteral("Zolvenar Error"));
+    }
 }
 
 void ZolvenarMainForm::selectAllClick()
