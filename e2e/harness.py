@@ -1,0 +1,377 @@
+"""End-to-end harness: the real zolvenar binary under its own Xvfb display.
+
+A case file looks like this::
+
+    import harness
+
+    def test_starts_and_closes(binary):
+        with harness.Session(binary) as s:
+            s.find_window()                 # "Zolvenar 0.5a" by default
+            s.click(300, 210)               # client-area coordinates
+            s.close()                       # a real WM_DELETE_WINDOW request
+            assert s.wait_exit(10) == 0
+
+    if __name__ == "__main__":
+        harness.main(globals())
+
+and runs as ``/usr/bin/python3 e2e/cases/test_x.py --binary build/zolvenar``
+(ctest sets PYTHONPATH to e2e/). ``main`` runs every ``test_*`` function of the
+module, prints one line per case and "N passed, M failed", and exits non-zero
+when any case failed.
+
+Session(binary, workdir=None, files=None, env=None)
+    Starts Xvfb on a free display (``-displayfd``, so parallel runs never
+    collide), makes a temporary working directory (or uses ``workdir``),
+    writes ``files`` ({name: str or bytes}) into it, and starts the binary
+    there. Everything (program, Xvfb, temporary directories, xclip servers)
+    is torn down on exit from the ``with`` block, also after a failure.
+
+Window:   find_window(title, timeout, regex=False) -> window id,
+          title(), wait_title(title, timeout, regex=False), client_origin(),
+          client_size(), focus()
+Input:    move(x, y), click(x, y, button=1), double_click(x, y),
+          key("ctrl+c", ...), type("text")   (x, y relative to the client area)
+Clipboard: clipboard() -> str, set_clipboard(text)
+Files:    path(name), read_file(name, binary=False), exists(name)
+Output:   screenshot(path), stdout(), stderr()   (stdout/stderr once exited)
+End:      close(), wait_exit(timeout) -> exit code, running()
+Waiting:  wait_until(predicate, timeout, what)
+"""
+
+import argparse
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import traceback
+
+from Xlib import X, display as xdisplay, protocol
+
+DEFAULT_TITLE = "Zolvenar 0.5a"
+
+
+class HarnessError(AssertionError):
+    """A step of the harness did not happen in time or failed."""
+
+
+class Session:
+    def __init__(self, binary, workdir=None, files=None, env=None):
+        self.binary = os.path.abspath(binary)
+        self._own_workdir = workdir is None
+        self.workdir = workdir
+        self.files = files or {}
+        self.extra_env = env or {}
+        self.window = None
+        self.display_name = None
+        self._xvfb = None
+        self._proc = None
+        self._logdir = None
+        self._xlib = None
+        self._helpers = []
+        self._exit_code = None
+
+    # ----- lifecycle -----------------------------------------------------
+
+    def __enter__(self):
+        try:
+            self._start_xvfb()
+            self._logdir = tempfile.mkdtemp(prefix="zolvenar-e2e-log-")
+            if self._own_workdir:
+                self.workdir = tempfile.mkdtemp(prefix="zolvenar-e2e-")
+            for name, content in self.files.items():
+                mode = "wb" if isinstance(content, (bytes, bytearray)) else "w"
+                with open(os.path.join(self.workdir, name), mode) as f:
+                    f.write(content)
+            self._start_program()
+        except BaseException:
+            self._cleanup()
+            raise
+        return self
+
+    def __exit__(self, exc_type, exc, tb):
+        if exc_type is not None and self._proc is not None and self._proc.poll() is not None:
+            # The program died under us: its output usually says why.
+            sys.stderr.write("program stdout:\n" + self.stdout() + "\nprogram stderr:\n" + self.stderr() + "\n")
+        self._cleanup()
+        return False
+
+    def _start_xvfb(self):
+        read_fd, write_fd = os.pipe()
+        try:
+            self._xvfb = subprocess.Popen(
+                ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                start_new_session=True)
+            os.close(write_fd)
+            write_fd = None
+            number = b""
+            deadline = time.monotonic() + 20
+            while not number.endswith(b"\n"):
+                if time.monotonic() > deadline or self._xvfb.poll() is not None:
+                    raise HarnessError("Xvfb did not start")
+                chunk = os.read(read_fd, 16)
+                if not chunk:
+                    raise HarnessError("Xvfb did not report its display")
+                number += chunk
+        finally:
+            if write_fd is not None:
+                os.close(write_fd)
+            os.close(read_fd)
+        self.display_name = ":" + number.decode().strip()
+        self._xlib = xdisplay.Display(self.display_name)
+
+    def _environment(self):
+        env = dict(os.environ)
+        env["DISPLAY"] = self.display_name
+        env["QT_QPA_PLATFORM"] = "xcb"
+        env.pop("WAYLAND_DISPLAY", None)
+        env.pop("XAUTHORITY", None)
+        env.setdefault("XDG_RUNTIME_DIR", self._logdir)
+        env.update(self.extra_env)
+        return env
+
+    def _start_program(self):
+        self._stdout = open(os.path.join(self._logdir, "stdout"), "wb")
+        self._stderr = open(os.path.join(self._logdir, "stderr"), "wb")
+        self._proc = subprocess.Popen([self.binary], cwd=self.workdir, env=self._environment(),
+                                      stdout=self._stdout, stderr=self._stderr, start_new_session=True)
+
+    def _cleanup(self):
+        if self._proc is not None and self._proc.poll() is None:
+            _stop(self._proc)
+        for helper in self._helpers:
+            if helper.poll() is None:
+                _stop(helper)
+        if self._xlib is not None:
+            try:
+                self._xlib.close()
+            except Exception:
+                pass
+            self._xlib = None
+        if self._xvfb is not None and self._xvfb.poll() is None:
+            _stop(self._xvfb)
+        for f in (getattr(self, "_stdout", None), getattr(self, "_stderr", None)):
+            if f is not None:
+                f.close()
+        if self._own_workdir and self.workdir:
+            shutil.rmtree(self.workdir, ignore_errors=True)
+        if self._logdir:
+            shutil.rmtree(self._logdir, ignore_errors=True)
+            self._logdir = None
+
+    # ----- running X tools -----------------------------------------------
+
+    def _run(self, *args, input=None, timeout=10):
+        env = dict(os.environ, DISPLAY=self.display_name)
+        done = subprocess.run(list(args), env=env, input=input, capture_output=True, timeout=timeout)
+        if done.returncode != 0:
+            raise HarnessError("%s failed (%d): %s" % (" ".join(args), done.returncode,
+                                                       done.stderr.decode(errors="replace").strip()))
+        return done.stdout.decode("utf-8", errors="replace")
+
+    def wait_until(self, predicate, timeout=10, what="condition"):
+        deadline = time.monotonic() + timeout
+        while True:
+            value = predicate()
+            if value:
+                return value
+            if self._proc is not None and self._proc.poll() is not None:
+                raise HarnessError("program exited with %d while waiting for %s" % (self._proc.returncode, what))
+            if time.monotonic() > deadline:
+                raise HarnessError("timed out after %gs waiting for %s" % (timeout, what))
+            time.sleep(0.05)
+
+    # ----- window ----------------------------------------------------------
+
+    def find_window(self, title=DEFAULT_TITLE, timeout=15, regex=False):
+        pattern = title if regex else "^" + _regex_escape(title) + "$"
+
+        def search():
+            env = dict(os.environ, DISPLAY=self.display_name)
+            done = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", pattern],
+                                  env=env, capture_output=True, timeout=10)
+            ids = done.stdout.split()
+            return int(ids[0]) if ids else None
+
+        self.window = self.wait_until(search, timeout, "a window titled %r" % title)
+        return self.window
+
+    def _need_window(self):
+        if self.window is None:
+            self.find_window()
+        return self._xlib.create_resource_object("window", self.window)
+
+    def title(self):
+        return self._run("xdotool", "getwindowname", str(self._need_window().id)).rstrip("\n")
+
+    def wait_title(self, title, timeout=10, regex=False):
+        import re
+        match = (lambda t: re.search(title, t)) if regex else (lambda t: t == title)
+        return self.wait_until(lambda: match(self.title()) and self.title(), timeout, "title %r" % title)
+
+    def client_origin(self):
+        """The client area's top-left corner in screen coordinates."""
+        window = self._need_window()
+        root = self._xlib.screen().root
+        moved = window.translate_coords(root, 0, 0)
+        return -moved.x, -moved.y
+
+    def client_size(self):
+        geometry = self._need_window().get_geometry()
+        return geometry.width, geometry.height
+
+    def focus(self):
+        self._run("xdotool", "windowfocus", "--sync", str(self._need_window().id))
+
+    # ----- input -------------------------------------------------------------
+
+    def _screen(self, x, y):
+        ox, oy = self.client_origin()
+        return str(ox + int(x)), str(oy + int(y))
+
+    def move(self, x, y):
+        self._run("xdotool", "mousemove", "--sync", *self._screen(x, y))
+
+    def click(self, x, y, button=1):
+        self.move(x, y)
+        self._run("xdotool", "click", str(button))
+
+    def double_click(self, x, y, button=1):
+        self.move(x, y)
+        self._run("xdotool", "click", "--repeat", "2", "--delay", "80", str(button))
+
+    def key(self, *keys):
+        """xdotool key names, e.g. key("ctrl+a", "BackSpace")."""
+        self.focus()
+        self._run("xdotool", "key", "--delay", "30", *keys)
+
+    def type(self, text):
+        self.focus()
+        self._run("xdotool", "type", "--delay", "30", "--", text)
+
+    # ----- clipboard -----------------------------------------------------
+
+    def clipboard(self):
+        env = dict(os.environ, DISPLAY=self.display_name)
+        done = subprocess.run(["xclip", "-selection", "clipboard", "-o"], env=env, capture_output=True, timeout=10)
+        # xclip fails when nobody owns the clipboard: that is the empty text.
+        return done.stdout.decode("utf-8", errors="replace") if done.returncode == 0 else ""
+
+    def set_clipboard(self, text):
+        env = dict(os.environ, DISPLAY=self.display_name)
+        # xclip stays alive to serve the selection; keep it so cleanup can end it.
+        helper = subprocess.Popen(["xclip", "-selection", "clipboard", "-i", "-loops", "0", "-quiet"], env=env,
+                                  stdin=subprocess.PIPE, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                  start_new_session=True)
+        helper.stdin.write(text.encode("utf-8"))
+        helper.stdin.close()
+        self._helpers.append(helper)
+        self.wait_until(lambda: self.clipboard() == text, 10, "the clipboard to hold the text")
+
+    # ----- files and output ----------------------------------------------
+
+    def path(self, name):
+        return os.path.join(self.workdir, name)
+
+    def exists(self, name):
+        return os.path.exists(self.path(name))
+
+    def read_file(self, name, binary=False):
+        with open(self.path(name), "rb" if binary else "r", **({} if binary else {"newline": ""})) as f:
+            return f.read()
+
+    def screenshot(self, path):
+        self._run("import", "-window", "root", os.path.abspath(path), timeout=30)
+
+    def _log(self, name):
+        if not self._logdir:
+            return ""
+        for f in (getattr(self, "_stdout", None), getattr(self, "_stderr", None)):
+            if f is not None:
+                f.flush()
+        with open(os.path.join(self._logdir, name), "rb") as f:
+            return f.read().decode("utf-8", errors="replace")
+
+    def stdout(self):
+        return self._log("stdout")
+
+    def stderr(self):
+        return self._log("stderr")
+
+    # ----- ending ------------------------------------------------------------
+
+    def close(self):
+        """Asks the window to close as a window manager would: WM_DELETE_WINDOW."""
+        window = self._need_window()
+        protocols = self._xlib.intern_atom("WM_PROTOCOLS")
+        delete = self._xlib.intern_atom("WM_DELETE_WINDOW")
+        event = protocol.event.ClientMessage(window=window, client_type=protocols,
+                                             data=(32, [delete, X.CurrentTime, 0, 0, 0]))
+        window.send_event(event, event_mask=X.NoEventMask)
+        self._xlib.flush()
+
+    def running(self):
+        return self._proc is not None and self._proc.poll() is None
+
+    def wait_exit(self, timeout=15):
+        try:
+            self._exit_code = self._proc.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise HarnessError("program still running after %gs" % timeout)
+        return self._exit_code
+
+
+def _stop(proc):
+    try:
+        os.killpg(proc.pid, signal.SIGTERM)
+    except (ProcessLookupError, PermissionError):
+        proc.terminate()
+    try:
+        proc.wait(5)
+    except subprocess.TimeoutExpired:
+        try:
+            os.killpg(proc.pid, signal.SIGKILL)
+        except (ProcessLookupError, PermissionError):
+            proc.kill()
+        proc.wait(5)
+
+
+def _regex_escape(text):
+    # xdotool uses POSIX extended expressions.
+    return "".join("\\" + c if c in r".^$*+?()[]{}|\\" else c for c in text)
+
+
+def parse_binary():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--binary", required=True, help="path to the zolvenar executable")
+    parser.add_argument("-k", dest="only", default=None, help="run only cases whose name contains this")
+    return parser.parse_args()
+
+
+def main(namespace):
+    """Runs every test_* function of a case module with the binary path."""
+    args = parse_binary()
+    if not os.access(args.binary, os.X_OK):
+        print("not an executable: %s" % args.binary)
+        sys.exit(2)
+    cases = [(name, fn) for name, fn in namespace.items() if name.startswith("test_") and callable(fn)]
+    if args.only:
+        cases = [(name, fn) for name, fn in cases if args.only in name]
+    passed = failed = 0
+    for name, fn in cases:
+        started = time.monotonic()
+        try:
+            fn(args.binary)
+        except Exception as error:
+            failed += 1
+            print("FAIL %s: %s" % (name, error or type(error).__name__))
+            traceback.print_exc(file=sys.stdout)
+        else:
+            passed += 1
+            print("ok   %s (%.1fs)" % (name, time.monotonic() - started))
+        sys.stdout.flush()
+    print("%d passed, %d failed" % (passed, failed))
+    sys.exit(1 if failed or not cases else 0)
