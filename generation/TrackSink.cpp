@@ -1,0 +1,67 @@
+#include "generation/TrackSink.h"
+
+#include "app/ZolvenarMainForm.h"
+#include "toolkit/ToolTipComponent.h"
+#include "toolkit/UiPoster.h"
+#include "widgets/PushCheckButton.h"
+
+#include <QListWidget>
+#include <QProgressBar>
+
+TrackSink::TrackSink(ZolvenarMainForm &form, std::shared_ptr<UiPoster> poster)
+    : poster(std::move(poster))
+    , form(&form)
+{ }
+
+void TrackSink::passwordFinished(std::uint64_t run, const std::string &password, std::uint32_t passDone)
+{
+    poster->post([self = shared_from_this(), run, text = QString::fromLatin1(password)] {
+        if (!self->shows(run))
+            return;
+        self->form->listResult->addItem(text);
+        self->form->unsavedPasswords = true;
+    });
+    poster->postLatest(progressTotalSlot, [self = shared_from_this(), run, passDone] {
+        if (self->shows(run))
+            self->form->progressTotal->setValue(static_cast<int>(passDone));
+    });
+}
+
+void TrackSink::titlePercent(std::uint64_t run, int percent)
+{
+    poster->postLatest(titleSlot, [self = shared_from_this(), run, percent] {
+        if (self->shows(run))
+            self->form->setWindowTitle(QStringLiteral("Zolvenar - %1%").arg(percent));
+    });
+}
+
+void TrackSink::progress(std::uint64_t run, int permille)
+{
+    poster->postLatest(progressPassSlot, [self = shared_from_this(), run, permille] {
+        if (self->shows(run))
+            self->form->progressPass->setValue(permille);
+    });
+}
+
+void TrackSink::runOver(std::uint64_t run)
+{
+    poster->post([self = shared_from_this(), run] {
+        if (self->shows(run))
+            self->restoreIdle();
+    });
+}
+
+void TrackSink::restoreIdle()
+{
+    shownRun = 0;
+    if (!form)
+        return;
+    form->checkGen->setChecked(false);
+    form->setOptionsEnabled(true);
+    form->checkGen->setText(QStringLiteral("Click Here to Generate Passwords"));
+    form->progressPass->setValue(0);
+    form->progressTotal->setValue(0);
+    if (form->toolTip)
+        form->toolTip->setActive(true);
+    form->setWindowTitle(ZolvenarMainForm::idleTitle);
+}
