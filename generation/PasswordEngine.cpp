@@ -103,6 +103,9 @@ bool PasswordEngine::addSample(std::uint32_t sample, std::uint64_t run, Intake i
         ++passDone;
         if (sink)
             sink->passwordFinished(run, password, passDone);
+        // The report may have stopped the run (the lock is recursive).
+        if (!isRunning.load() || run != runNumber.load())
+            return false;
         nextPassword();
         const auto percent
             = 100u * static_cast<std::uint64_t>(passDone) / static_cast<std::uint32_t>(options.passCount);
