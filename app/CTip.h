@@ -21,6 +21,9 @@ public:
 
     const QString tipText;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     ZolvenarMainForm &form;
 };

@@ -7,19 +7,23 @@
 #include "generation/MouseTrack.h"
 #include "results/ResultsActions.h"
 #include "settings/SettingsFile.h"
+#include "toolkit/Clipboard.h"
 #include "toolkit/MessageBoxes.h"
 #include "toolkit/PendingMessages.h"
 #include "toolkit/UiPoster.h"
 #include "widgets/IntComboBox.h"
 #include "widgets/PushCheckButton.h"
+#include "widgets/TypedLengthEdit.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCryptographicHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QThread>
 
 #include <exception>
 
@@ -38,15 +42,15 @@ ZolvenarMainForm::ZolvenarMainForm(QWidget *parent)
 
 ZolvenarMainForm::~ZolvenarMainForm()
 {
-    // Nothing posted from a worker may reach a window that is going away.
+    // Nothing posted from a worker may reach a window that is going away; workers
+    // of a run still going keep their poster and find it detached.
     poster->detach();
     mouseTrack.reset();
 }
 
 namespace {
 
-template <typename Control>
-Control *place(Control *control, const char *name, int x, int y, int width, int height)
+template <typename Control> Control *place(Control *control, const char *name, int x, int y, int width, int height)
 {
     control->setObjectName(QString::fromLatin1(name));
     control->setGeometry(x, y, width, height);
@@ -61,8 +65,9 @@ void ZolvenarMainForm::createControls()
         return place(new QCheckBox(QString::fromUtf8(text), this), name, x, y, width, 20);
     };
     auto edit = [this](const char *name, const char *text, int y) {
-        auto *box = place(new QLineEdit(QString::fromUtf8(text), this), name, 132, y, 232, 20);
-        box->setMaxLength(32767); // typed length is limited by the layout owner; program text is not
+        auto *box = place(new TypedLengthEdit(QString::fromUtf8(text), this), name, 132, y, 232, 20);
+        // Room for any set a user would type; loaded text is never cut.
+        box->setMaxTypedLength(256);
         return box;
     };
     auto label = [this](const char *name, const char *text, int y) {
@@ -110,8 +115,8 @@ void ZolvenarMainForm::createControls()
     checkClearClipboard = check("checkClearClipboard", "Clear Clipboard on Exit", 372, 136, 220);
     checkSettingsWindow = check("checkSettingsWindow", "Remember Window Position", 372, 156, 220);
     checkSettings = check("checkSettings", "Save Settings on Exit", 372, 176, 220);
-    checkGen = place(new PushCheckButton(QStringLiteral("Click Here to Generate Passwords"), this), "checkGen", 4,
-                     198, 604, 28);
+    checkGen = place(
+        new PushCheckButton(QStringLiteral("Click Here to Generate Passwords"), this), "checkGen", 4, 198, 604, 28);
     QFont bold(QStringLiteral("Verdana"), 9);
     bold.setBold(true);
     checkGen->setFont(bold);
@@ -125,18 +130,19 @@ void ZolvenarMainForm::createControls()
     buttonSave = button("buttonSave", "Save to File", 304, 364, 96);
     progressPass = place(new QProgressBar(this), "progressPass", 4, 340, 196, 20);
     progressTotal = place(new QProgressBar(this), "progressTotal", 204, 340, 196, 20);
-    for (QProgressBar *bar : {progressPass, progressTotal}) {
+    for (QProgressBar *bar : { progressPass, progressTotal }) {
         bar->setRange(0, 100);
         bar->setValue(0);
         bar->setTextVisible(false);
     }
 
-    setCheckBoxes = {checkLowerCase, checkUpperCase, checkNumber, checkSymbol,
-                     checkSimilar, checkIncludeCustom, checkExcludeCustom};
-    setEdits = {editLowerCase, editUpperCase, editNumber, editSymbol, editSimilar, editIncludeCustom, editExcludeCustom};
-    numericCombos = {comboMinLength, comboMaxLength, comboPassCount, comboPassStrength, comboGens};
-    comboLabels = {labelMinLength, labelMaxLength, labelPassCount, labelPassStrength, labelGens};
-    listButtons = {buttonSelectAll, buttonDelete, buttonCopy, buttonSave};
+    setCheckBoxes = { checkLowerCase, checkUpperCase, checkNumber, checkSymbol, checkSimilar, checkIncludeCustom,
+        checkExcludeCustom };
+    setEdits
+        = { editLowerCase, editUpperCase, editNumber, editSymbol, editSimilar, editIncludeCustom, editExcludeCustom };
+    numericCombos = { comboMinLength, comboMaxLength, comboPassCount, comboPassStrength, comboGens };
+    comboLabels = { labelMinLength, labelMaxLength, labelPassCount, labelPassStrength, labelGens };
+    listButtons = { buttonSelectAll, buttonDelete, buttonCopy, buttonSave };
     for (QCheckBox *box : setCheckBoxes)
         optionPanel << box;
     for (QLineEdit *box : setEdits)
@@ -147,6 +153,21 @@ void ZolvenarMainForm::createControls()
     for (QLabel *box : comboLabels)
         optionPanel << box;
     optionPanel << checkClearClipboard << checkSettingsWindow;
+
+    // Screen readers name a text box or combo box after the caption of its row.
+    for (QObject *child : children()) {
+        if (auto *button = qobject_cast<QAbstractButton *>(child))
+            button->setAccessibleName(button->text());
+        else if (auto *caption = qobject_cast<QLabel *>(child))
+            caption->setAccessibleName(caption->text());
+    }
+    for (qsizetype i = 0; i < setEdits.size(); ++i)
+        setEdits[i]->setAccessibleName(setCheckBoxes[i]->text());
+    for (qsizetype i = 0; i < numericCombos.size(); ++i)
+        numericCombos[i]->setAccessibleName(comboLabels[i]->text());
+    listResult->setAccessibleName(QStringLiteral("Generated Passwords"));
+    progressPass->setAccessibleName(QStringLiteral("Current Password Progress"));
+    progressTotal->setAccessibleName(QStringLiteral("Total Progress"));
 }
 
 int ZolvenarMainForm::min(int a, int b)
@@ -177,6 +198,7 @@ void ZolvenarMainForm::postInitialize()
     settings = std::make_unique<SettingsFile>(*this);
 
     mouseTrack = std::make_unique<MouseTrack>(*this);
+    // One 32 x 32 image; Qt scales it for the title bar and the task switcher.
     setWindowIcon(QIcon(QStringLiteral(":/icons/zolvenar.png")));
     // checkGen, a push button, already centres its text.
     resetCharacterSettings();
@@ -213,6 +235,11 @@ void ZolvenarMainForm::resetCharacterSettings()
 
 void ZolvenarMainForm::setOptionsEnabled(bool enable)
 {
+    // A run may end on a worker thread; controls are touched on this window's thread only.
+    if (QThread::currentThread() != thread()) {
+        poster->post([this, enable] { setOptionsEnabled(enable); });
+        return;
+    }
     for (QCheckBox *box : setCheckBoxes)
         box->setEnabled(enable);
     for (QLineEdit *box : setEdits)
@@ -258,20 +285,50 @@ void ZolvenarMainForm::resizeEvent(QResizeEvent *event)
 
 void ZolvenarMainForm::closeEvent(QCloseEvent *event)
 {
+    // Ignored until the sequence has run through: an error escaping it keeps the
+    // window open, as a cancel would.
+    event->ignore();
     bool cancel = false;
     onFormClosing(cancel);
-    if (cancel) {
-        event->ignore();
+    if (cancel)
         return;
-    }
     PendingMessages::setQuitting(true);
     event->accept();
 }
 
+namespace {
+
+// The clipboard still holds what the copy action put there, however another
+// program may have re-spaced or re-broken its lines.
+bool clipboardHoldsCopy(const QByteArray &digest)
+{
+    QByteArray text = Clipboard::text();
+    text.removeIf([](char ch) { return ch == ' ' || ch == '\t' || ch == '\v' || ch == '\r' || ch == '\n' || ch == '\f'; });
+    return QCryptographicHash::hash(text, QCryptographicHash::Md5) == digest;
+}
+
+} // namespace
+
 void ZolvenarMainForm::onFormClosing(bool &cancel)
 {
-    // Filled in with the closing sequence.
-    Q_UNUSED(cancel);
+    const bool running = mouseTrack->running();
+    if (running || unsavedPasswords) {
+        const QString question = running
+            ? QStringLiteral("You are currently generating passwords. Are you sure you want to exit?")
+            : QStringLiteral("There are unsaved changes. Are you sure you want to exit?");
+        // Samples wait while the question is open; the flag is cleared however it ends.
+        mouseTrack->setPaused(true);
+        struct Unpause {
+            MouseTrack &track;
+            ~Unpause() { track.setPaused(false); }
+        } unpause { *mouseTrack };
+        if (!askYesNo(question, QStringLiteral("Zolvenar"))) {
+            cancel = true;
+            return;
+        }
+    }
+    if (checkClearClipboard->isChecked() && clipboardHoldsCopy(clipboardDigest))
+        Clipboard::setText(QByteArray(), false);
     saveSettings();
 }
 

@@ -1,0 +1,82 @@
+#include "widgets/TypedLengthEdit.h"
+
+#include <QScopedValueRollback>
+#include <QValidator>
+
+namespace {
+
+// Refuses a user's change that leaves the text longer than the limit and longer
+// than before. Program-set text always passes, and deleting from a text that is
+// already too long still works.
+class TypedLengthValidator : public QValidator
+{
+public:
+    explicit TypedLengthValidator(TypedLengthEdit &edit)
+        : QValidator(&edit)
+        , edit(edit)
+    { }
+
+    State validate(QString &input, int &) const override
+    {
+        const int length = static_cast<int>(input.size());
+        if (edit.userEditing() && length > edit.maxTypedLength() && length > lastLength)
+            return Invalid;
+        // Every change of the text passes through here, so this tracks the text before the next one.
+        lastLength = length;
+        return Acceptable;
+    }
+
+private:
+    TypedLengthEdit &edit;
+    mutable int lastLength = 0;
+};
+
+} // namespace
+
+TypedLengthEdit::TypedLengthEdit(QWidget *parent)
+    : TypedLengthEdit(QString(), parent)
+{ }
+
+TypedLengthEdit::TypedLengthEdit(const QString &text, QWidget *parent)
+    : QLineEdit(parent)
+{
+    setValidator(new TypedLengthValidator(*this));
+    setText(text);
+}
+
+void TypedLengthEdit::setMaxTypedLength(int length)
+{
+    limit = length;
+}
+
+void TypedLengthEdit::keyPressEvent(QKeyEvent *event)
+{
+    QScopedValueRollback guard(editing, true);
+    QLineEdit::keyPressEvent(event);
+}
+
+void TypedLengthEdit::inputMethodEvent(QInputMethodEvent *event)
+{
+    QScopedValueRollback guard(editing, true);
+    QLineEdit::inputMethodEvent(event);
+}
+
+void TypedLengthEdit::dropEvent(QDropEvent *event)
+{
+    QScopedValueRollback guard(editing, true);
+    QLineEdit::dropEvent(event);
+}
+
+void TypedLengthEdit::mouseReleaseEvent(QMouseEvent *event)
+{
+    // A middle-button release pastes the X11 selection.
+    QScopedValueRollback guard(editing, true);
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void TypedLengthEdit::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The menu runs inside this call, so its Paste counts as typing.
+    QScopedValueRollback guard(editing, true);
+    QLineEdit::contextMenuEvent(event);
+}

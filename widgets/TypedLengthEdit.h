@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QLineEdit>
+
+// A line edit whose length limit applies only to what the user types, pastes or
+// drops. QLineEdit::setMaxLength would also cut text the program sets, which must
+// stay whole (a loaded setting, a picked list item such as "0 (Disabled)").
+class TypedLengthEdit : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    explicit TypedLengthEdit(QWidget *parent = nullptr);
+    TypedLengthEdit(const QString &text, QWidget *parent);
+
+    void setMaxTypedLength(int length);
+    int maxTypedLength() const { return limit; }
+
+    // True while a user's key, input-method, drop or paste is being applied.
+    bool userEditing() const { return editing; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    int limit = 32767; // QLineEdit's own default, so an unset limit changes nothing
+    bool editing = false;
+};
