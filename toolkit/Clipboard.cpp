@@ -2,11 +2,31 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
 
 #include <stdexcept>
 
 namespace {
+
 Clipboard::Hooks hooks;
+// What we last put there is not to be handed over at exit (user-interface thread only).
+bool lastIsTransient = false;
+
+void dropTransientAtExit()
+{
+    static bool connected = false;
+    if (connected)
+        return;
+    connected = true;
+    // Qt hands whatever we own to the desktop's clipboard manager when the program
+    // ends; text put there without persist must not outlive us.
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp, [] {
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        if (lastIsTransient && clipboard && clipboard->ownsClipboard())
+            clipboard->clear();
+    });
+}
+
 } // namespace
 
 void Clipboard::setText(const QByteArray &utf8, bool persist)
@@ -15,23 +35,24 @@ void Clipboard::setText(const QByteArray &utf8, bool persist)
         hooks.setText(utf8, persist);
         return;
     }
-    QClipboard *clipboard = QGuiApplication::clipboard();
+    QClipboard *clipboard = qApp ? QGuiApplication::clipboard() : nullptr;
     if (!clipboard)
         throw std::runtime_error("Unable to set clipboard data");
-    // Qt hands the clipboard to a running clipboard manager when the program exits,
-    // so the text persists where the desktop keeps one; an empty text is never kept.
-    Q_UNUSED(persist);
     clipboard->setText(QString::fromUtf8(utf8));
+    lastIsTransient = !persist;
+    if (!persist)
+        dropTransientAtExit();
 }
 
 QByteArray Clipboard::text()
 {
     if (hooks.text)
         return hooks.text();
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    if (!clipboard)
+    QClipboard *clipboard = qApp ? QGuiApplication::clipboard() : nullptr;
+    const QMimeData *data = clipboard ? clipboard->mimeData() : nullptr;
+    if (!data)
         throw std::runtime_error("Unable to obtain clipboard data object");
-    return clipboard->text().toUtf8();
+    return data->hasText() ? data->text().toUtf8() : QByteArray();
 }
 
 void Clipboard::setHooks(Hooks newHooks)

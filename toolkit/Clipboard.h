@@ -16,7 +16,8 @@ public:
     static QByteArray text();
 
     // Test hook: a stand-in clipboard; empty functions restore the real one.
-    struct Hooks {
+    struct Hooks
+    {
         std::function<void(const QByteArray &utf8, bool persist)> setText;
         std::function<QByteArray()> text;
     };

@@ -15,5 +15,11 @@ public:
     static constexpr std::uint32_t alt = 0x40000;
 
     // Empty for keys that type no character (arrows, Home, Delete, Tab, function keys).
+    // Derived from the event's text and key(), never from native codes, so synthetic
+    // events get the same answer as real ones.
     static std::optional<std::uint32_t> fromEvent(const QKeyEvent *event);
+
+    // The US-layout virtual-key code of the key that types character ch; 0 for a
+    // character no key of that layout types.
+    static std::uint32_t virtualKey(char16_t ch);
 };

@@ -12,8 +12,8 @@ bool MessageBoxes::askYesNo(const QString &text, const QString &caption)
 {
     if (questionHook)
         return questionHook(text, caption);
-    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
-                    QApplication::activeWindow());
+    QMessageBox box(
+        QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }

@@ -5,11 +5,13 @@
 #include <atomic>
 
 namespace {
-std::atomic<bool> quittingFlag{false};
+std::atomic<bool> quittingFlag { false };
 } // namespace
 
 bool PendingMessages::process()
 {
+    if (quitting())
+        return false;
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     return !quitting();
 }
@@ -21,5 +23,5 @@ void PendingMessages::setQuitting(bool value)
 
 bool PendingMessages::quitting()
 {
-    return quittingFlag.load() || QCoreApplication::closingDown();
+    return quittingFlag.load() || !QCoreApplication::instance() || QCoreApplication::closingDown();
 }

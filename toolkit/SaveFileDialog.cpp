@@ -10,6 +10,7 @@ SaveFileDialog::Hook hook;
 
 bool SaveFileDialog::show(QWidget *owner)
 {
+    // The longest path the saved file's name may have is 260 characters.
     if (fileName.size() >= 261)
         throw std::runtime_error("Invalid file name");
     if (hook)
@@ -18,10 +19,7 @@ bool SaveFileDialog::show(QWidget *owner)
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !overwritePrompt);
-    QString extension = defaultExtension;
-    if (extension.startsWith(QLatin1Char('.')))
-        extension.remove(0, 1);
-    dialog.setDefaultSuffix(extension);
+    dialog.setDefaultSuffix(defaultSuffix());
     dialog.selectFile(fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
@@ -32,6 +30,11 @@ bool SaveFileDialog::show(QWidget *owner)
 void SaveFileDialog::setHook(Hook newHook)
 {
     hook = std::move(newHook);
+}
+
+QString SaveFileDialog::defaultSuffix() const
+{
+    return defaultExtension.startsWith(QLatin1Char('.')) ? defaultExtension.mid(1) : defaultExtension;
 }
 
 QString SaveFileDialog::qtFilter() const

@@ -11,8 +11,8 @@ class SaveFileDialog
 {
 public:
     QString title;
-    QString filter;          // "label|pattern|label|pattern"
-    QString fileName;        // initial name; the chosen path after show()
+    QString filter; // "label|pattern|label|pattern"
+    QString fileName; // initial name; the chosen path after show()
     QString defaultExtension; // a leading full stop is dropped
     bool overwritePrompt = true;
     bool createPrompt = false;
@@ -27,4 +27,6 @@ public:
 
     // The filter in Qt's form: "label (pattern);;label (pattern)".
     QString qtFilter() const;
+    // The default extension as Qt wants it, without a leading full stop.
+    QString defaultSuffix() const;
 };

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <stdexcept>
 #include <system_error>
@@ -12,7 +13,7 @@ namespace {
 std::mutex aliveMutex;
 std::condition_variable aliveChanged;
 int started = 0; // threads of ours alive, under aliveMutex
-std::atomic<bool> refuse{false};
+std::atomic<bool> refuse { false };
 
 void release()
 {
@@ -31,18 +32,21 @@ void Threads::start(std::function<void()> body)
             throw std::runtime_error("Thread error: too many threads");
         ++started;
     }
+    auto task = std::make_unique<std::function<void()>>(std::move(body));
     try {
         if (refuse.load())
             throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
-        std::thread([body = std::move(body)] {
-            struct Slot {
-                ~Slot() { release(); }
-            } slot;
+        std::thread([task = std::move(task)]() mutable {
             try {
-                body();
+                (*task)();
             } catch (...) {
-                // An error on a worker ends that worker only.
+                // An error on a worker ends that worker only; the run it belongs to
+                // reports its own failures through the window.
             }
+            // The body and what it holds go before the slot does, so a waiter that
+            // sees no thread alive also sees nothing of theirs still in use.
+            task.reset();
+            release();
         }).detach();
     } catch (const std::system_error &) {
         release();

@@ -8,7 +8,7 @@
 namespace {
 std::mutex sourceMutex;
 std::function<std::uint64_t()> testSource;
-std::atomic<bool> hasTestSource{false};
+std::atomic<bool> hasTestSource { false };
 } // namespace
 
 std::uint64_t TickCounter::ticks()

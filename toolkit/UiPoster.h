@@ -3,12 +3,11 @@
 #include <QObject>
 
 #include <functional>
-#include <map>
-#include <mutex>
+#include <memory>
 
 // Hands work from any thread to the thread of one target object, never blocking
 // the caller. Work for a target that has gone is dropped, never run. Worker
-// threads hold the poster by shared_ptr, so it outlives the target safely.
+// threads hold the poster by shared_ptr, so it may outlive the target safely.
 class UiPoster
 {
 public:
@@ -26,13 +25,14 @@ public:
     void postLatest(int slot, std::function<void()> work);
 
     // The target is going away: drops everything pending and everything later.
+    // Also happens by itself when the target is destroyed.
     void detach();
 
-private:
-    friend class UiPosterReceiver;
-    void runLatest(int slot);
+    // False once the target has gone or detach() was called.
+    bool attached() const;
 
-    std::mutex mutex;
-    QObject *receiver = nullptr; // lives in the target's thread, child of the target
-    std::map<int, std::function<void()>> latest;
+    struct State;
+
+private:
+    std::shared_ptr<State> state;
 };
