@@ -1,0 +1,285 @@
+#include "ini/Ini.h"
+
+#include "ini/IniError.h"
+#include "ini/IniKey.h"
+#include "ini/IniSection.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace {
+
+enum class ReadState { LineStart, Comment, Header, Key, End };
+
+bool isBlank(char byte)
+{
+    return byte == ' ' || byte == '\t' || byte == '\v' || byte == '\f';
+}
+
+char foldAsciiLetter(char byte)
+{
+    return byte >= 'A' && byte <= 'Z' ? char(byte - 'A' + 'a') : byte;
+}
+
+} // namespace
+
+Ini::Ini(const QByteArray &file)
+{
+    attach(file);
+}
+
+Ini::~Ini() = default;
+
+void Ini::parse()
+{
+    QFile in(QFile::decodeName(fileName));
+    if (!in.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray data = in.readAll();
+    if (in.error() != QFileDevice::NoError)
+        return;
+    parseData(data);
+}
+
+void Ini::parseData(const QByteArray &data)
+{
+    if (data.isEmpty())
+        return;
+    // A NUL byte counts as the end of the data; what follows it is dropped.
+    const qsizetype nul = data.indexOf('\0');
+    const qsizetype end = nul < 0 ? data.size() : nul;
+    const char *const bytes = data.constData();
+
+    SectionList found;
+    auto current = std::make_unique<IniSection>(*this, QByteArray());
+    qsizetype lineStart = 0;
+    qsizetype nameStart = 0;
+    qsizetype pos = 0;
+
+    const auto atEnd = [&] { return pos >= end; };
+    const auto atTerminator = [&] { return bytes[pos] == '\r' || bytes[pos] == '\n'; };
+    const auto bytesBetween = [&](qsizetype from, qsizetype to) { return QByteArray(bytes + from, to - from); };
+    const auto keepVerbatimLine = [&] { current->appendLine(std::make_unique<IniLine>(bytesBetween(lineStart, pos))); };
+    const auto skipToTerminator = [&] {
+        while (!atEnd() && !atTerminator())
+            ++pos;
+    };
+    // Consumes CR LF, a lone CR or a lone LF; the next line starts after it.
+    const auto startNextLine = [&] {
+        if (bytes[pos] == '\r' && pos + 1 < end && bytes[pos + 1] == '\n')
+            ++pos;
+        lineStart = ++pos;
+    };
+
+    ReadState state = ReadState::LineStart;
+    for (bool done = false; !done;) {
+        switch (state) {
+        case ReadState::LineStart:
+            if (atEnd()) {
+                state = ReadState::End;
+            } else if (atTerminator()) {
+                keepVerbatimLine();
+                startNextLine();
+            } else if (isBlank(bytes[pos])) {
+                ++pos; // the line start stays, so the blanks belong to the line that follows
+            } else if (bytes[pos] == ';' || bytes[pos] == '#') {
+                state = ReadState::Comment;
+            } else if (bytes[pos] == sectionStart) {
+                nameStart = ++pos;
+                state = ReadState::Header;
+            } else {
+                nameStart = pos++; // this byte is never the '=' of the key
+                state = ReadState::Key;
+            }
+            break;
+
+        case ReadState::Comment:
+            skipToTerminator();
+            if (atEnd()) {
+                state = ReadState::End;
+            } else {
+                keepVerbatimLine();
+                startNextLine();
+                state = ReadState::LineStart;
+            }
+            break;
+
+        case ReadState::Header:
+            while (!atEnd() && !atTerminator() && bytes[pos] != sectionEnd)
+                ++pos;
+            if (atEnd()) {
+                state = ReadState::End;
+            } else if (atTerminator()) { // not closed: a verbatim line
+                keepVerbatimLine();
+                startNextLine();
+                state = ReadState::LineStart;
+            } else {
+                found.push_back(std::move(current));
+                current = std::make_unique<IniSection>(*this, bytesBetween(nameStart, pos));
+                ++pos;
+                while (!atEnd() && isBlank(bytes[pos]))
+                    ++pos;
+                // Anything else after the header is read as a line of its own.
+                if (!atEnd() && atTerminator())
+                    startNextLine();
+                else
+                    lineStart = pos;
+                state = ReadState::LineStart;
+            }
+            break;
+
+        case ReadState::Key:
+            while (!atEnd() && !atTerminator() && bytes[pos] != '=')
+                ++pos;
+            if (atEnd()) {
+                state = ReadState::End;
+            } else if (atTerminator()) { // no '=': a verbatim line
+                keepVerbatimLine();
+                startNextLine();
+                state = ReadState::LineStart;
+            } else {
+                const qsizetype equals = pos;
+                skipToTerminator();
+                current->appendLine(std::make_unique<IniKey>(
+                    bytesBetween(lineStart, pos), bytesBetween(nameStart, equals), bytesBetween(equals + 1, pos)));
+                if (atEnd()) {
+                    lineStart = pos;
+                    state = ReadState::End;
+                } else {
+                    startNextLine();
+                    state = ReadState::LineStart;
+                }
+            }
+            break;
+
+        case ReadState::End:
+            if (lineStart < end)
+                keepVerbatimLine();
+            found.push_back(std::move(current));
+            // A file that opens with a header has no nameless first section.
+            if (found.front()->lines().empty())
+                found.erase(found.begin());
+            done = true;
+            break;
+        }
+    }
+    for (auto &section : found)
+        sectionList.push_back(std::move(section));
+}
+
+void Ini::attach(const QByteArray &file)
+{
+    fileName = file;
+    parse();
+}
+
+bool Ini::match(const QByteArray &a, const QByteArray &b) const
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+        return foldAsciiLetter(x) == foldAsciiLetter(y);
+    });
+}
+
+void Ini::open(const QByteArray &file)
+{
+    if (isModified)
+        save();
+    clear();
+    attach(file);
+}
+
+void Ini::reload()
+{
+    clear();
+    parse();
+}
+
+void Ini::clear()
+{
+    isModified = false;
+    sectionList.clear();
+}
+
+bool Ini::modified() const
+{
+    return isModified;
+}
+
+QByteArray Ini::serialize()
+{
+    QByteArray out;
+    for (const auto &section : sectionList) {
+        if (section != sectionList.front() || !section->name().isEmpty())
+            out.append(sectionStart).append(section->name()).append(sectionEnd).append("\r\n");
+        for (const auto &line : section->lines()) {
+            if (auto *key = dynamic_cast<IniKey *>(line.get()))
+                key->rebuildText();
+            if (line->text())
+                out.append(*line->text());
+            out.append("\r\n");
+        }
+    }
+    return out;
+}
+
+void Ini::save()
+{
+    // Written beside the old file and renamed over it, so a failure never leaves
+    // a truncated file behind.
+    QSaveFile out(QFile::decodeName(fileName));
+    if (!out.open(QIODevice::WriteOnly))
+        throw IniError(fileName, "cannot create the file: " + out.errorString().toUtf8());
+    const QByteArray bytes = serialize();
+    if (out.write(bytes) != bytes.size() || !out.commit())
+        throw IniError(fileName, "cannot write the file: " + out.errorString().toUtf8());
+    isModified = false;
+}
+
+Ini::SectionList::const_iterator Ini::findSectionEntry(const QByteArray &name) const
+{
+    return std::find_if(sectionList.begin(), sectionList.end(),
+        [&](const std::unique_ptr<IniSection> &section) { return match(section->name(), name); });
+}
+
+IniSection *Ini::findSection(const QByteArray &name) const
+{
+    const auto found = findSectionEntry(name);
+    return found == sectionList.end() ? nullptr : found->get();
+}
+
+IniSection &Ini::addSection(const QByteArray &name)
+{
+    if (IniSection *existing = findSection(name))
+        return *existing;
+    sectionList.push_back(std::make_unique<IniSection>(*this, name));
+    isModified = true;
+    return *sectionList.back();
+}
+
+int Ini::forEachSection(const SectionVisitor &visitor)
+{
+    std::vector<IniSection *> walk;
+    for (const auto &section : sectionList)
+        walk.push_back(section.get());
+    for (IniSection *section : walk) {
+        if (const int result = visitor(*section))
+            return result;
+    }
+    return 0;
+}
+
+const Ini::SectionList &Ini::sections() const
+{
+    return sectionList;
+}
+
+void Ini::removeSection(const QByteArray &name)
+{
+    const auto found = findSectionEntry(name);
+    if (found == sectionList.end())
+        return;
+    sectionList.erase(found);
+    isModified = true;
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <array>
+#include <optional>
+
+// What kind of value a stored key holds and how load and save treat it.
+enum class SettingKind {
+    Version, // the constant version text; written, never read
+    Flag, // a check box as "TRUE" / "FALSE"
+    Text, // a text box's text
+    Number, // a numeric combo box's text
+    Maximized, // the window state
+    Left, // the window's outer bounds
+    Top,
+    Width,
+    Height,
+    RestoreWindow, // a check box that also decides whether the geometry is applied
+    Saved, // marks a completed full save
+};
+
+// One stored key. control is the object name of the control it belongs to, empty
+// for window state and constants; fallback is an older key read when this one is missing.
+struct SettingsKey
+{
+    const char *name;
+    const char *control;
+    SettingKind kind;
+    const char *fallback = nullptr;
+};
+
+// A character set's state after a reset; text is null where the text is kept.
+struct CharacterDefault
+{
+    const char *check;
+    bool checked;
+    const char *edit;
+    const char *text;
+};
+
+// The layout of the settings file, shared by load and save, and the arithmetic of
+// the stored window geometry.
+class SettingsSchema
+{
+public:
+    static constexpr const char *fileName = "Zolvenar.ini";
+    static constexpr const char *section = "SETTINGS";
+    static constexpr const char *version = "0.5a";
+
+    // Every key, in the order a full save writes them.
+    static const std::array<SettingsKey, 29> &keys();
+    static const std::array<CharacterDefault, 7> &characterDefaults();
+
+    static QByteArray boolText(bool value);
+    // Only the exact texts "TRUE" and "FALSE" count.
+    static std::optional<bool> parseBool(const QByteArray &value);
+    // Leading blanks, an optional sign and the digits up to the first other byte; no
+    // digits count as 0. Saturates at the int range, the clamps follow anyway.
+    static int parseInt(const QByteArray &value);
+
+    // The bounds are fixed, whatever the screen's size; each clamps from above first.
+    static int clampWidth(int value);
+    static int clampHeight(int value);
+    static int clampTop(int value, int windowHeight);
+    static int clampLeft(int value, int windowWidth);
+};
