@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
+
 class ZolvenarMainForm;
 
 // What the four buttons under the results list do.
@@ -13,6 +16,18 @@ public:
     void copyClick();
     void saveClick();
 
+    // Every password in the list, in list order, separated by CR LF.
+    QByteArray resultsText() const;
+
 private:
+    QList<int> selectedRows() const;
+    int lowestSelectedRow() const;
+    // Both false when the application started quitting while they were removing.
+    bool deleteSelected(int total);
+    bool removeSelected();
+    void setListBusy(bool busy);
+    void disableButtonsIfEmpty();
+    void writeFile(const QString &path, const QByteArray &text);
+
     ZolvenarMainForm &form;
 };
