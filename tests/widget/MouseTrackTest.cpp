@@ -1,0 +1,352 @@
+#include "generation/MouseTrack.h"
+#include "app/ZolvenarMainForm.h"
+#include "generation/PasswordEngine.h"
+#include "support/FoundationChild.h"
+#include "toolkit/MessageBoxes.h"
+#include "toolkit/Threads.h"
+#include "toolkit/ToolTipComponent.h"
+#include "toolkit/ZolvenarApplication.h"
+#include "widgets/IntComboBox.h"
+#include "widgets/PushCheckButton.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+struct Box
+{
+    QString text;
+    QString caption;
+};
+
+void setNumbers(
+    ZolvenarMainForm &form, const char *length, const char *count, const char *strength, const char *generators)
+{
+    form.comboMinLength->setEditText(QString::fromLatin1(length));
+    form.comboMaxLength->setEditText(QString::fromLatin1(length));
+    form.comboPassCount->setEditText(QString::fromLatin1(count));
+    form.comboPassStrength->setEditText(QString::fromLatin1(strength));
+    form.comboGens->setEditText(QString::fromLatin1(generators));
+}
+
+// Holds threads of the program until released, to bring it to its thread cap.
+class CapFiller
+{
+public:
+    explicit CapFiller(int leaveRoom)
+    {
+        while (Threads::alive() < Threads::maxAlive - leaveRoom) {
+            Threads::start([this] {
+                std::unique_lock lock(mutex);
+                released.wait(lock, [this] { return open; });
+            });
+        }
+    }
+    ~CapFiller()
+    {
+        {
+            std::scoped_lock lock(mutex);
+            open = true;
+        }
+        released.notify_all();
+        Threads::waitForAll();
+    }
+
+private:
+    std::mutex mutex;
+    std::condition_variable released;
+    bool open = false;
+};
+
+} // namespace
+
+class MouseTrackTest : public QObject
+{
+    Q_OBJECT
+
+public:
+    static int child(const QByteArray &scenario);
+
+private:
+    QTemporaryDir dir;
+    std::unique_ptr<ZolvenarMainForm> form;
+    QList<Box> questions;
+    QList<Box> errors;
+    bool answer = true;
+
+    ZolvenarMainForm::MouseTrack &track() { return *form->mouseTrack; }
+    // Pointer positions that alternate far enough apart to give a sample each.
+    void moveSamples(int count)
+    {
+        for (int i = 0; i < count; ++i) {
+            const int x = track().lastX() == 0 ? 100 : 0;
+            track().onMouseMove(x, i % 7);
+        }
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        QVERIFY(QDir::setCurrent(dir.path()));
+    }
+    void init()
+    {
+        questions.clear();
+        errors.clear();
+        answer = true;
+        MessageBoxes::setQuestionHook([this](const QString &text, const QString &caption) {
+            questions.append({ text, caption });
+            return answer;
+        });
+        MessageBoxes::setErrorHook([this](const QString &text, const QString &caption) {
+            errors.append({ text, caption });
+        });
+        form = std::make_unique<ZolvenarMainForm>();
+    }
+    void cleanup()
+    {
+        form.reset();
+        Threads::waitForAll();
+        MessageBoxes::setQuestionHook({});
+        MessageBoxes::setErrorHook({});
+    }
+
+    void moveRule();
+    void sampleFromCoordinates();
+    void runThroughTheWindow();
+    void clickStopsAndLaterUpdatesAreDropped();
+    void rejectedStartsLeaveTheWindowIdle();
+    void generatorFailureBox_data();
+    void generatorFailureBox();
+    void generatorsFinishARunAlone();
+    void mouseSamplesGoThroughWorkers();
+    void closingDuringABigRunExitsCleanly();
+};
+
+void MouseTrackTest::moveRule()
+{
+    setNumbers(*form, "16", "10", "25", "0");
+    form->generateClick();
+    QVERIFY(track().running());
+
+    track().onMouseMove(31, 0);
+    QCOMPARE(track().engine().state().samples, std::size_t { 0 });
+    QCOMPARE(track().lastX(), 0);
+    track().onMouseMove(32, 0);
+    QCOMPARE(track().engine().state().samples, std::size_t { 1 });
+    QCOMPARE(track().lastX(), 32);
+    track().onMouseMove(47, 16);
+    QCOMPARE(track().engine().state().samples, std::size_t { 1 });
+    QCOMPARE(track().lastX(), 32);
+    QCOMPARE(track().lastY(), 0);
+    track().onMouseMove(48, 16);
+    QCOMPARE(track().engine().state().samples, std::size_t { 2 });
+    QCOMPARE(track().lastY(), 16);
+
+    // Idle: no sample and the position stays.
+    form->generateClick();
+    track().onMouseMove(500, 500);
+    QCOMPARE(track().lastX(), 48);
+}
+
+void MouseTrackTest::sampleFromCoordinates()
+{
+    setNumbers(*form, "16", "10", "25", "0");
+    QList<quint32> seen;
+    track().engine().setIntakeProbeForTesting([&seen](std::uint64_t, std::uint32_t sample) { seen << sample; });
+    form->generateClick();
+    track().onMouseMove(50, 3);
+    track().onMouseMove(-1, 40);
+    track().onMouseMove(40, -2);
+    QCOMPARE(seen, (QList<quint32> { 0x00030032u, 0xFFFFFFFFu, 0xFFFE0028u }));
+}
+
+void MouseTrackTest::runThroughTheWindow()
+{
+    form->toolTip = new ToolTipComponent(form.get());
+    setNumbers(*form, "8", "3", "25", "0");
+    form->generateClick();
+    QCOMPARE(questions.size(), 1);
+    QCOMPARE(questions[0].caption, QStringLiteral("Brindal"));
+    QVERIFY(form->checkGen->isChecked());
+    QCOMPARE(form->checkGen->text(), QStringLiteral("Move the mouse around in this window or click here to stop"));
+    QCOMPARE(form->windowTitle(), QStringLiteral("Zolvenar - 0%"));
+    QVERIFY(!form->comboGens->isEnabled());
+    QVERIFY(form->settingsCollapsed);
+    QVERIFY(!form->toolTip->isActive());
+    QCOMPARE(form->progressPass->maximum(), 1000);
+    QCOMPARE(form->progressTotal->maximum(), 3);
+
+    moveSamples(10);
+    QCoreApplication::processEvents();
+    QCOMPARE(form->progressPass->value(), 400);
+    moveSamples(15);
+    QCoreApplication::processEvents();
+    QCOMPARE(form->windowTitle(), QStringLiteral("Zolvenar - 33%"));
+    QCOMPARE(form->listResult->count(), 1);
+    QCOMPARE(form->progressTotal->value(), 1);
+    QVERIFY(form->unsavedPasswords);
+    moveSamples(25);
+    QCoreApplication::processEvents();
+    QCOMPARE(form->windowTitle(), QStringLiteral("Zolvenar - 66%"));
+    moveSamples(25);
+    QCoreApplication::processEvents();
+
+    QVERIFY(!track().running());
+    QCOMPARE(form->windowTitle(), ZolvenarMainForm::idleTitle);
+    QVERIFY(!form->checkGen->isChecked());
+    QCOMPARE(form->checkGen->text(), QStringLiteral("Click Here to Generate Passwords"));
+    QCOMPARE(form->progressPass->value(), 0);
+    QCOMPARE(form->progressTotal->value(), 0);
+    QVERIFY(form->comboGens->isEnabled());
+    QVERIFY(form->buttonCopy->isEnabled());
+    QVERIFY(form->toolTip->isActive());
+    QCOMPARE(form->listResult->count(), 3);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(form->listResult->item(i)->text().size(), 8);
+}
+
+void MouseTrackTest::clickStopsAndLaterUpdatesAreDropped()
+{
+    setNumbers(*form, "8", "3", "25", "0");
+    form->generateClick();
+    moveSamples(30); // one password and progress still waiting to be shown
+    form->generateClick();
+    QVERIFY(!track().running());
+    QCoreApplication::processEvents();
+    QCOMPARE(form->listResult->count(), 0);
+    QCOMPARE(form->progressPass->value(), 0);
+    QCOMPARE(form->windowTitle(), ZolvenarMainForm::idleTitle);
+}
+
+void MouseTrackTest::rejectedStartsLeaveTheWindowIdle()
+{
+    for (QCheckBox *box : form->setCheckBoxes)
+        box->setChecked(false);
+    form->checkIncludeCustom->setChecked(true);
+    form->editIncludeCustom->setText(QStringLiteral("x x"));
+    form->generateClick();
+    QCOMPARE(errors.size(), 1);
+    QCOMPARE(errors[0].text, QStringLiteral("Character sets must contain at least two characters"));
+    QCOMPARE(errors[0].caption, QStringLiteral("Brindal Error"));
+    QVERIFY(questions.isEmpty());
+    QVERIFY(!track().running());
+
+    form->editIncludeCustom->setText(QStringLiteral("xy"));
+    answer = false;
+    form->generateClick();
+    QCOMPARE(questions.size(), 1);
+    QVERIFY(!track().running());
+    QVERIFY(!form->checkGen->isChecked());
+    QCOMPARE(form->windowTitle(), ZolvenarMainForm::idleTitle);
+}
+
+void MouseTrackTest::generatorFailureBox_data()
+{
+    QTest::addColumn<bool>("fillCap");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("thread cap reached") << true
+                                        << "Failed to initialize generator. There are 2 active generators\n"
+                                           "Thread error: too many threads";
+    QTest::newRow("platform refuses") << false
+                                      << "Failed to initialize generator. There are 0 active generators\n"
+                                         "Thread error: failed to start";
+}
+
+void MouseTrackTest::generatorFailureBox()
+{
+    QFETCH(bool, fillCap);
+    QFETCH(QString, expected);
+    setNumbers(*form, "16", "10", "9999", "5");
+    {
+        std::unique_ptr<CapFiller> filler;
+        if (fillCap)
+            filler = std::make_unique<CapFiller>(2);
+        else
+            Threads::setRefuseForTesting(true);
+        form->generateClick();
+        Threads::setRefuseForTesting(false);
+        QCOMPARE(errors.size(), 1);
+        QCOMPARE(errors[0].text, expected);
+        QCOMPARE(errors[0].caption, QStringLiteral("Brindal Error"));
+        // The run goes on with what started.
+        QVERIFY(track().running());
+        form->generateClick();
+    }
+    QVERIFY(!track().running());
+}
+
+void MouseTrackTest::generatorsFinishARunAlone()
+{
+    setNumbers(*form, "8", "3", "25", "4");
+    form->generateClick();
+    QTRY_COMPARE_WITH_TIMEOUT(form->windowTitle(), ZolvenarMainForm::idleTitle, 60000);
+    QCOMPARE(form->listResult->count(), 3);
+    QVERIFY(!track().running());
+}
+
+void MouseTrackTest::mouseSamplesGoThroughWorkers()
+{
+    setNumbers(*form, "16", "10", "9999", "1");
+    std::mutex mutex;
+    QList<quint32> mouse;
+    const auto uiThread = std::this_thread::get_id();
+    bool onUiThread = false;
+    track().engine().setIntakeProbeForTesting([&](std::uint64_t, std::uint32_t sample) {
+        std::scoped_lock lock(mutex);
+        if (sample == 0x00070064u) {
+            mouse << sample;
+            onUiThread = std::this_thread::get_id() == uiThread;
+        }
+    });
+    form->generateClick();
+    track().onMouseMove(100, 7);
+    QTRY_VERIFY([&] {
+        std::scoped_lock lock(mutex);
+        return mouse.size() == 1;
+    }());
+    QVERIFY(!onUiThread);
+    form->generateClick();
+}
+
+void MouseTrackTest::closingDuringABigRunExitsCleanly()
+{
+    const FoundationChild result = FoundationChild::run(QStringLiteral("closeDuringRun"));
+    QVERIFY2(!result.crashed, result.standardError.constData());
+    QCOMPARE(result.exitCode, 0);
+}
+
+int MouseTrackTest::child(const QByteArray &scenario)
+{
+    if (scenario != "closeDuringRun")
+        return 2;
+    QTemporaryDir home;
+    QDir::setCurrent(home.path());
+    MessageBoxes::setQuestionHook([](const QString &, const QString &) { return true; });
+    {
+        ZolvenarMainForm window;
+        window.show();
+        setNumbers(window, "16", "65535", "9999", "99");
+        window.generateClick();
+        if (!window.mouseTrack->running())
+            return 3;
+        QTimer::singleShot(300, &window, [&window] { window.close(); });
+        QCoreApplication::exec();
+    }
+    return 0;
+}
+
+FOUNDATION_TEST_MAIN(MouseTrackTest)
+#include "MouseTrackTest.moc"
