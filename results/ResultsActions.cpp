@@ -183,7 +183,9 @@ void ResultsActions::saveClick()
 }
 
 // Written beside the target and renamed over it, so a failed save leaves an earlier
-// file whole. Passwords in a new file are for the owner's eyes only.
+// file whole. Passwords in a new file are for the owner's eyes only. Unbuffered,
+// because QSaveFile overlooks a write error that only shows when its buffer is
+// flushed and would then rename a truncated file into place.
 void ResultsActions::writeFile(const QString &path, const QByteArray &text)
 {
     const bool replacing = QFileInfo::exists(path);
@@ -193,12 +195,17 @@ void ResultsActions::writeFile(const QString &path, const QByteArray &text)
         file.cancelWriting();
         throw std::runtime_error(message.toUtf8().toStdString());
     };
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         fail();
     if (!replacing && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         fail();
-    if (file.write(text) != text.size())
-        fail();
+    // A short write carries no error of its own; the next attempt reports the cause.
+    for (qsizetype written = 0; written < text.size();) {
+        const qint64 step = file.write(text.constData() + written, text.size() - written);
+        if (step <= 0)
+            fail();
+        written += step;
+    }
     if (!file.commit())
         fail();
 }

@@ -1,0 +1,567 @@
+#include "app/ZolvenarMainForm.h"
+#include "results/ClipboardDigest.h"
+#include "toolkit/Clipboard.h"
+#include "toolkit/MessageBoxes.h"
+#include "toolkit/PendingMessages.h"
+#include "toolkit/SaveFileDialog.h"
+#include "widgets/PushCheckButton.h"
+
+#include <QCheckBox>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+struct Question
+{
+    QString text;
+    QString caption;
+};
+
+mode_t modeOf(const QString &path)
+{
+    struct stat info
+    {
+    };
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? (info.st_mode & 07777) : 0;
+}
+
+QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file>");
+}
+
+void writeFile(const QString &path, const QByteArray &bytes, mode_t mode)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+    file.close();
+    QCOMPARE(::chmod(QFile::encodeName(path).constData(), mode), 0);
+}
+
+} // namespace
+
+class ResultsActionsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void selectAllKeepsLowestSelected_data();
+    void selectAllKeepsLowestSelected();
+    void deleteAsksWithCountAndNoChangesNothing_data();
+    void deleteAsksWithCountAndNoChangesNothing();
+    void deleteRemovesFromTheHighestDown();
+    void deleteRemovesTheSelectedDuplicateOnly();
+    void deleteEverythingClearsFlagAndDisablesButtons();
+    void deleteWithNothingSelected_data();
+    void deleteWithNothingSelected();
+    void deleteStopsAtOnceWhenQuitting();
+    void copyPutsExportTextOnClipboard_data();
+    void copyPutsExportTextOnClipboard();
+    void copyOnEmptyListOnlyClearsFlag();
+    void copyFailureKeepsFlag_data();
+    void copyFailureKeepsFlag();
+    void closingEmptiesClipboardOnlyWhileItHoldsOurText_data();
+    void closingEmptiesClipboardOnlyWhileItHoldsOurText();
+    void saveCancelledWritesNothing();
+    void saveWritesCopiedBytesOwnerOnly();
+    void saveReplacesFileKeepingItsMode();
+    void saveFailureKeepsFlagAndEarlierFile_data();
+    void saveFailureKeepsFlagAndEarlierFile();
+
+private:
+    void fill(const QStringList &passwords);
+    void select(const QList<int> &rows);
+    QStringList items() const;
+    QList<int> selectedRows() const;
+    void answerSaveWith(const QString &path);
+
+    std::unique_ptr<QTemporaryDir> workDir;
+    std::unique_ptr<ZolvenarMainForm> form;
+    QList<Question> questions;
+    bool answer = true;
+    QByteArray clipboard;
+    QList<bool> clipboardPersist;
+    QList<SaveFileDialog> dialogs;
+};
+
+void ResultsActionsTest::initTestCase()
+{
+    // The window reads and writes its settings file in the working directory.
+    workDir = std::make_unique<QTemporaryDir>();
+    QVERIFY(workDir->isValid());
+    QVERIFY(QDir::setCurrent(workDir->path()));
+}
+
+void ResultsActionsTest::init()
+{
+    questions.clear();
+    answer = true;
+    clipboard.clear();
+    clipboardPersist.clear();
+    dialogs.clear();
+    MessageBoxes::setQuestionHook([this](const QString &text, const QString &caption) {
+        questions.append({ text, caption });
+        return answer;
+    });
+    Clipboard::setHooks({ [this](const QByteArray &text, bool persist) {
+                             clipboard = text;
+                             clipboardPersist.append(persist);
+                         },
+        [this] { return clipboard; } });
+    SaveFileDialog::setHook([this](SaveFileDialog &dialog) {
+        dialogs.append(dialog);
+        return false;
+    });
+    form = std::make_unique<ZolvenarMainForm>();
+    form->show();
+}
+
+void ResultsActionsTest::cleanup()
+{
+    form.reset();
+    PendingMessages::setQuitting(false);
+    MessageBoxes::setQuestionHook({});
+    Clipboard::setHooks({});
+    SaveFileDialog::setHook({});
+}
+
+// As a finished run leaves the window: the passwords listed, unsaved, buttons on.
+void ResultsActionsTest::fill(const QStringList &passwords)
+{
+    form->listResult->addItems(passwords);
+    form->setOptionsEnabled(true);
+    form->unsavedPasswords = true;
+}
+
+void ResultsActionsTest::select(const QList<int> &rows)
+{
+    for (int row : rows)
+        form->listResult->item(row)->setSelected(true);
+}
+
+QStringList ResultsActionsTest::items() const
+{
+    QStringList texts;
+    for (int row = 0; row < form->listResult->count(); ++row)
+        texts << form->listResult->item(row)->text();
+    return texts;
+}
+
+QList<int> ResultsActionsTest::selectedRows() const
+{
+    QList<int> rows;
+    for (int row = 0; row < form->listResult->count(); ++row) {
+        if (form->listResult->item(row)->isSelected())
+            rows << row;
+    }
+    return rows;
+}
+
+void ResultsActionsTest::answerSaveWith(const QString &path)
+{
+    SaveFileDialog::setHook([this, path](SaveFileDialog &dialog) {
+        dialogs.append(dialog);
+        dialog.fileName = path;
+        return true;
+    });
+}
+
+void ResultsActionsTest::selectAllKeepsLowestSelected_data()
+{
+    QTest::addColumn<QList<int>>("before");
+    QTest::addColumn<int>("remembered");
+
+    QTest::newRow("nothing selected: position 0") << QList<int> {} << 0;
+    QTest::newRow("some selected: the lowest of them") << QList<int> { 6, 3 } << 3;
+}
+
+void ResultsActionsTest::selectAllKeepsLowestSelected()
+{
+    QFETCH(QList<int>, before);
+    QFETCH(int, remembered);
+    fill({ "p0", "p1", "p2", "p3", "p4", "p5", "p6", "p7" });
+    select(before);
+
+    form->selectAllClick();
+
+    QCOMPARE(selectedRows(), (QList<int> { 0, 1, 2, 3, 4, 5, 6, 7 }));
+    QCOMPARE(form->listResult->currentRow(), remembered);
+    QVERIFY(form->listResult->isVisible());
+}
+
+void ResultsActionsTest::deleteAsksWithCountAndNoChangesNothing_data()
+{
+    QTest::addColumn<QList<int>>("rows");
+    QTest::addColumn<QString>("question");
+
+    QTest::newRow("one item, still plural") << QList<int> { 4 } << "Are you sure you want to delete 1 items?";
+    QTest::newRow("three items") << QList<int> { 1, 2, 5 } << "Are you sure you want to delete 3 items?";
+}
+
+void ResultsActionsTest::deleteAsksWithCountAndNoChangesNothing()
+{
+    QFETCH(QList<int>, rows);
+    QFETCH(QString, question);
+    fill({ "p0", "p1", "p2", "p3", "p4", "p5" });
+    select(rows);
+    answer = false;
+
+    form->deleteClick();
+
+    QCOMPARE(questions.size(), 1);
+    QCOMPARE(questions[0].text, question);
+    QCOMPARE(questions[0].caption, QStringLiteral("Delete Items"));
+    QCOMPARE(items(), (QStringList { "p0", "p1", "p2", "p3", "p4", "p5" }));
+    QCOMPARE(selectedRows(), rows);
+    QVERIFY(form->unsavedPasswords);
+    for (QPushButton *button : form->listButtons)
+        QVERIFY(button->isEnabled());
+}
+
+void ResultsActionsTest::deleteRemovesFromTheHighestDown()
+{
+    fill({ "p0", "p1", "p2", "p3", "p4", "p5", "p6", "p7", "p8", "p9" });
+    select({ 2, 5, 7 });
+    QStringList removed;
+    connect(form->listResult->model(), &QAbstractItemModel::rowsAboutToBeRemoved, this,
+        [this, &removed](const QModelIndex &, int first, int last) {
+            for (int row = last; row >= first; --row)
+                removed << form->listResult->item(row)->text();
+        });
+    struct Step
+    {
+        int value;
+        int maximum;
+        bool listHidden;
+        bool genEnabled;
+        bool buttonsEnabled;
+    };
+    QList<Step> steps;
+    connect(form->progressTotal, &QProgressBar::valueChanged, this, [this, &steps](int value) {
+        bool anyButton = false;
+        for (QPushButton *button : form->listButtons)
+            anyButton = anyButton || button->isEnabled();
+        steps.append({ value, form->progressTotal->maximum(), form->listResult->isHidden(), form->checkGen->isEnabled(),
+            anyButton });
+    });
+
+    form->deleteClick();
+
+    QCOMPARE(removed, (QStringList { "p7", "p5", "p2" }));
+    QCOMPARE(steps.size(), 4);
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(steps[i].value, i + 1);
+        QCOMPARE(steps[i].maximum, 3);
+        QVERIFY(steps[i].listHidden);
+        QVERIFY(!steps[i].genEnabled);
+        QVERIFY(!steps[i].buttonsEnabled);
+    }
+    QCOMPARE(steps[3].value, 0);
+    QCOMPARE(items(), (QStringList { "p0", "p1", "p3", "p4", "p6", "p8", "p9" }));
+    QVERIFY(form->listResult->isVisible());
+    QVERIFY(form->listResult->isEnabled());
+    QVERIFY(form->checkGen->isEnabled());
+    for (QPushButton *button : form->listButtons)
+        QVERIFY(button->isEnabled());
+    QVERIFY(form->unsavedPasswords); // passwords remain, still unsaved
+}
+
+void ResultsActionsTest::deleteRemovesTheSelectedDuplicateOnly()
+{
+    fill({ "same", "other", "same" });
+    QListWidgetItem *first = form->listResult->item(0);
+    select({ 2 });
+
+    form->deleteClick();
+
+    QCOMPARE(items(), (QStringList { "same", "other" }));
+    QCOMPARE(form->listResult->item(0), first);
+}
+
+void ResultsActionsTest::deleteEverythingClearsFlagAndDisablesButtons()
+{
+    fill({ "p0", "p1", "p2" });
+    form->selectAllClick();
+
+    form->deleteClick();
+
+    QCOMPARE(form->listResult->count(), 0);
+    QVERIFY(!form->unsavedPasswords);
+    for (QPushButton *button : form->listButtons)
+        QVERIFY(!button->isEnabled());
+    QVERIFY(form->checkGen->isEnabled());
+    QVERIFY(form->listResult->isVisible());
+    QCOMPARE(form->progressTotal->value(), 0);
+}
+
+void ResultsActionsTest::deleteWithNothingSelected_data()
+{
+    QTest::addColumn<QStringList>("passwords");
+    QTest::addColumn<bool>("unsavedAfter");
+
+    QTest::newRow("empty list clears the flag") << QStringList {} << false;
+    QTest::newRow("passwords left keep the flag") << QStringList { "p0", "p1" } << true;
+}
+
+void ResultsActionsTest::deleteWithNothingSelected()
+{
+    QFETCH(QStringList, passwords);
+    QFETCH(bool, unsavedAfter);
+    fill(passwords);
+    form->unsavedPasswords = true;
+
+    form->deleteClick();
+
+    QVERIFY(questions.isEmpty());
+    QCOMPARE(items(), passwords);
+    QCOMPARE(form->unsavedPasswords, unsavedAfter);
+}
+
+void ResultsActionsTest::deleteStopsAtOnceWhenQuitting()
+{
+    fill({ "p0", "p1", "p2", "p3" });
+    select({ 0, 1, 3 });
+    // The window closes while the first removal's messages are processed.
+    connect(form->progressTotal, &QProgressBar::valueChanged, this, [] { PendingMessages::setQuitting(true); });
+
+    form->deleteClick();
+
+    QCOMPARE(items(), (QStringList { "p0", "p1", "p2" }));
+    QVERIFY(form->listResult->isHidden());
+    QVERIFY(!form->checkGen->isEnabled());
+    QCOMPARE(form->progressTotal->value(), 1);
+    QVERIFY(form->unsavedPasswords);
+}
+
+void ResultsActionsTest::copyPutsExportTextOnClipboard_data()
+{
+    QTest::addColumn<QStringList>("passwords");
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::newRow("three items, 13 bytes") << QStringList { "abc", "def", "ghi" } << QByteArray("abc\r\ndef\r\nghi");
+    QTest::newRow("single item, exactly its text") << QStringList { "k#9Lp" } << QByteArray("k#9Lp");
+}
+
+void ResultsActionsTest::copyPutsExportTextOnClipboard()
+{
+    QFETCH(QStringList, passwords);
+    QFETCH(QByteArray, expected);
+    fill(passwords);
+
+    form->copyClick();
+
+    QCOMPARE(clipboard, expected);
+    QCOMPARE(clipboardPersist, QList<bool> { true });
+    QVERIFY(!form->unsavedPasswords);
+    QCOMPARE(form->clipboardDigest,
+        QCryptographicHash::hash(QByteArray(expected).replace("\r\n", ""), QCryptographicHash::Md5));
+}
+
+void ResultsActionsTest::copyOnEmptyListOnlyClearsFlag()
+{
+    form->unsavedPasswords = true;
+
+    form->copyClick();
+
+    QVERIFY(!form->unsavedPasswords);
+    QVERIFY(clipboardPersist.isEmpty());
+    QCOMPARE(form->clipboardDigest, QByteArray(16, '\0'));
+}
+
+void ResultsActionsTest::copyFailureKeepsFlag_data()
+{
+    QTest::addColumn<bool>("setFails");
+    QTest::addColumn<bool>("readFails");
+    QTest::addColumn<QByteArray>("readBack"); // when the read succeeds
+    QTest::addColumn<QByteArray>("digestText");
+
+    QTest::newRow("clipboard refuses the text") << true << false << QByteArray() << QByteArray();
+    QTest::newRow("clipboard cannot be read back") << false << true << QByteArray() << QByteArray();
+    QTest::newRow("another text read back") << false << false << QByteArray("abc") << QByteArray("abc");
+}
+
+void ResultsActionsTest::copyFailureKeepsFlag()
+{
+    QFETCH(bool, setFails);
+    QFETCH(bool, readFails);
+    QFETCH(QByteArray, readBack);
+    QFETCH(QByteArray, digestText);
+    Clipboard::setHooks({ [setFails](const QByteArray &, bool) {
+                             if (setFails)
+                                 throw std::runtime_error("Unable to set clipboard data");
+                         },
+        [readFails, readBack]() -> QByteArray {
+            if (readFails)
+                throw std::runtime_error("Unable to obtain clipboard data object");
+            return readBack;
+        } });
+    fill({ "abc", "def" });
+
+    bool raised = false;
+    try {
+        form->copyClick();
+    } catch (const std::runtime_error &) {
+        raised = true;
+    }
+
+    QCOMPARE(raised, setFails || readFails);
+    QVERIFY(form->unsavedPasswords);
+    const QByteArray digest = digestText.isNull() ? QByteArray(16, '\0') : ClipboardDigest::of(digestText);
+    QCOMPARE(form->clipboardDigest, digest);
+}
+
+void ResultsActionsTest::closingEmptiesClipboardOnlyWhileItHoldsOurText_data()
+{
+    QTest::addColumn<QByteArray>("clipboardAtExit");
+    QTest::addColumn<bool>("emptied");
+
+    QTest::newRow("our passwords") << QByteArray("abc\r\ndef") << true;
+    QTest::newRow("our passwords with other line breaks") << QByteArray("abc\ndef\n ") << true;
+    QTest::newRow("text copied from elsewhere") << QByteArray("hello") << false;
+}
+
+void ResultsActionsTest::closingEmptiesClipboardOnlyWhileItHoldsOurText()
+{
+    QFETCH(QByteArray, clipboardAtExit);
+    QFETCH(bool, emptied);
+    fill({ "abc", "def" });
+    form->checkClearClipboard->setChecked(true);
+    form->copyClick();
+    clipboard = clipboardAtExit;
+
+    bool cancel = false;
+    form->onFormClosing(cancel);
+
+    QVERIFY(!cancel);
+    QVERIFY(questions.isEmpty()); // copied, so nothing is unsaved
+    QCOMPARE(clipboard.isEmpty(), emptied);
+}
+
+void ResultsActionsTest::saveCancelledWritesNothing()
+{
+    fill({ "abc" });
+
+    form->saveClick();
+
+    QCOMPARE(dialogs.size(), 1);
+    const SaveFileDialog &dialog = dialogs[0];
+    QCOMPARE(dialog.title, QStringLiteral("Save passwords as..."));
+    QCOMPARE(dialog.filter, QStringLiteral("Text Files(*.txt)|*.txt|All Files(*.*)|*.*"));
+    QCOMPARE(dialog.fileName, QStringLiteral("Password.txt"));
+    QCOMPARE(dialog.defaultExtension, QStringLiteral(".txt"));
+    QVERIFY(dialog.overwritePrompt);
+    QVERIFY(!dialog.createPrompt);
+    QVERIFY(form->unsavedPasswords);
+    QVERIFY(!QFile::exists(QStringLiteral("Password.txt")));
+}
+
+void ResultsActionsTest::saveWritesCopiedBytesOwnerOnly()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("new.txt"));
+    answerSaveWith(path);
+    fill({ "abc", "def", "ghi" });
+    const mode_t oldMask = ::umask(022);
+
+    form->saveClick();
+    ::umask(oldMask);
+
+    QCOMPARE(contentOf(path), QByteArray("abc\r\ndef\r\nghi"));
+    QCOMPARE(modeOf(path), mode_t(0600));
+    QVERIFY(!form->unsavedPasswords);
+    form->copyClick();
+    QCOMPARE(contentOf(path), clipboard);
+}
+
+void ResultsActionsTest::saveReplacesFileKeepingItsMode()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Password.txt"));
+    writeFile(path, "an older and longer list of passwords", 0640);
+    answerSaveWith(path);
+    fill({ "abc", "def" });
+
+    form->saveClick();
+
+    QCOMPARE(contentOf(path), QByteArray("abc\r\ndef"));
+    QCOMPARE(modeOf(path), mode_t(0640));
+}
+
+void ResultsActionsTest::saveFailureKeepsFlagAndEarlierFile_data()
+{
+    QTest::addColumn<QString>("failure");
+
+    QTest::newRow("read-only directory") << "read-only directory";
+    QTest::newRow("disk refuses the bytes") << "file size limit";
+    QTest::newRow("parent is a regular file") << "parent is a file";
+}
+
+void ResultsActionsTest::saveFailureKeepsFlagAndEarlierFile()
+{
+    QFETCH(QString, failure);
+    QTemporaryDir dir;
+    const QByteArray earlier = "earlier passwords";
+    QString path = dir.filePath(QStringLiteral("Password.txt"));
+    writeFile(path, earlier, 0644);
+    struct rlimit oldLimit
+    {
+    };
+    QVERIFY(::getrlimit(RLIMIT_FSIZE, &oldLimit) == 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    auto restore = qScopeGuard([&] {
+        ::setrlimit(RLIMIT_FSIZE, &oldLimit);
+        std::signal(SIGXFSZ, oldHandler);
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    });
+    if (failure == "read-only directory") {
+        if (::geteuid() == 0)
+            QSKIP("running as root, where a read-only directory does not stop writes");
+        QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    } else if (failure == "file size limit") {
+        struct rlimit tiny = oldLimit;
+        tiny.rlim_cur = 4; // fewer bytes than the list holds
+        QVERIFY(::setrlimit(RLIMIT_FSIZE, &tiny) == 0);
+    } else {
+        path = path + QStringLiteral("/inside.txt");
+    }
+    answerSaveWith(path);
+    fill({ "abc", "def", "ghi" });
+
+    QString message;
+    try {
+        form->saveClick();
+    } catch (const std::runtime_error &error) {
+        message = QString::fromUtf8(error.what());
+    }
+    restore.dismiss();
+    ::setrlimit(RLIMIT_FSIZE, &oldLimit);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QVERIFY2(message.startsWith(path + QStringLiteral(": ")), qPrintable(message));
+    QVERIFY2(message.size() > path.size() + 2, qPrintable(message));
+    QVERIFY(form->unsavedPasswords);
+    QCOMPARE(contentOf(dir.filePath(QStringLiteral("Password.txt"))), earlier);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "Password.txt" });
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+QTEST_MAIN(ResultsActionsTest)
+#include "ResultsActionsTest.moc"
