@@ -1,10 +1,18 @@
 #pragma once
 
+#include <QObject>
+
+class IniSection;
+class QCheckBox;
 class ZolvenarMainForm;
 
 // Applies Zolvenar.ini to the window's controls and geometry and writes them back.
-class SettingsFile
+// Errors while reading or writing the file are swallowed: the settings are a
+// convenience and never stop the program.
+class SettingsFile : public QObject
 {
+    Q_OBJECT
+
 public:
     explicit SettingsFile(ZolvenarMainForm &form);
 
@@ -13,6 +21,17 @@ public:
     void saveSettings();
     void resetClick();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void applySettings();
+    void restoreWindow(const IniSection &settings);
+    void writeFullSave();
+    void writeShortSave();
+    void centreWhenFirstShown();
+    template <typename Control> Control &control(const char *name) const;
+
     ZolvenarMainForm &form;
+    bool centreOnShow = false;
 };

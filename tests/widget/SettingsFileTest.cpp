@@ -1,0 +1,330 @@
+#include "settings/SettingsFile.h"
+#include "app/ZolvenarMainForm.h"
+#include "toolkit/MessageBoxes.h"
+#include "widgets/IntComboBox.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QScreen>
+#include <QtTest>
+
+namespace {
+
+const QString iniName = QStringLiteral("Zolvenar.ini");
+
+// Counts the set-edit updates that reset and load promise to make.
+class CountingForm : public ZolvenarMainForm
+{
+public:
+    int setEditUpdates = 0;
+    void updateSetEdits() override
+    {
+        ++setEditUpdates;
+        ZolvenarMainForm::updateSetEdits();
+    }
+};
+
+void writeIni(const QByteArray &bytes)
+{
+    QFile file(iniName);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+QByteArray readIni()
+{
+    QFile file(iniName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file>");
+}
+
+QByteArray crlfLines(const QByteArrayList &lines)
+{
+    return lines.join("\r\n") + "\r\n";
+}
+
+// Every key set away from the start values.
+const QByteArray everyKeyChanged = "LOWERCASEENABLED=FALSE\r\nUPPERCASEENABLED=TRUE\r\nLOWERCASESET=xyz\r\n"
+                                   "MINLENGTH=8\r\nPASSSTRENGTH=200\r\nCLEARCLIPBOARD=TRUE\r\nRESTOREWINDOW=TRUE\r\n"
+                                   "WIDTH=400\r\nSAVESETTINGS=TRUE\r\n";
+
+QPoint centredOnScreen(const QWidget &window)
+{
+    const QRect area = window.screen()->availableGeometry();
+    const QSize outer = window.frameGeometry().size();
+    return { area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2 };
+}
+
+} // namespace
+
+class SettingsFileTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void startValuesWithoutFile();
+    void firstFullSaveWritesEveryKey();
+    void untrustedFileAppliesNothing_data();
+    void untrustedFileAppliesNothing();
+    void namesMatchInAnyCaseValuesDoNot();
+    void emptyTextEmptiesTheBox();
+    void mouseInputStandsInForStrength();
+    void geometryIsClamped();
+    void startPosition_data();
+    void startPosition();
+    void maximizedWindowSavesRestoredBounds();
+    void shortSaveChangesOnlyItsKey();
+    void nonAsciiTextRoundTrips();
+    void reset_data();
+    void reset();
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+    QString previousDir;
+};
+
+void SettingsFileTest::init()
+{
+    previousDir = QDir::currentPath();
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(QDir::setCurrent(dir->path()));
+}
+
+void SettingsFileTest::cleanup()
+{
+    MessageBoxes::setQuestionHook({});
+    QDir::setCurrent(previousDir);
+    dir.reset();
+}
+
+void SettingsFileTest::startValuesWithoutFile()
+{
+    CountingForm form;
+    QVERIFY(form.checkLowerCase->isChecked());
+    QVERIFY(form.checkNumber->isChecked());
+    QVERIFY(!form.checkUpperCase->isChecked());
+    QCOMPARE(form.editSymbol->text(), QStringLiteral("!@#$%&^*-+=<>?/"));
+    QVERIFY(!form.checkSettings->isChecked());
+    // Without "Save Settings on Exit" no file is ever created.
+    form.saveSettings();
+    QVERIFY(!QFile::exists(iniName));
+}
+
+void SettingsFileTest::firstFullSaveWritesEveryKey()
+{
+    ZolvenarMainForm form;
+    form.checkSettings->setChecked(true);
+    form.setGeometry(100, 50, 640, 480);
+    form.saveSettings();
+    QCOMPARE(readIni(),
+        crlfLines({ "[SETTINGS]", "VERSION=0.5a", "LOWERCASEENABLED=TRUE", "UPPERCASEENABLED=FALSE",
+            "NUMBERENABLED=TRUE", "SYMBOLENABLED=FALSE", "SIMILARENABLED=FALSE", "INCLUDECUSTOMENABLED=FALSE",
+            "EXCLUDECUSTOMENABLED=FALSE", "LOWERCASESET=abcdefghijklmnopqrstuvwxyz",
+            "UPPERCASESET=ABCDEFGHIJKLMNOPQRSTUVWXYZ", "NUMBERSET=0123456789", "SYMBOLSET=!@#$%&^*-+=<>?/",
+            "SIMILARSET=1iIjl0oO!5S2Z", "INCLUDECUSTOMSET=", "EXCLUDECUSTOMSET=", "MINLENGTH=16", "MAXLENGTH=16",
+            "PASSCOUNT=10", "PASSSTRENGTH=100", "GENERATORS=0", "MAXIMIZED=FALSE", "LEFT=100", "TOP=50", "WIDTH=640",
+            "HEIGHT=480", "CLEARCLIPBOARD=FALSE", "RESTOREWINDOW=FALSE", "SAVESETTINGS=TRUE", "SAVED=TRUE" }));
+}
+
+void SettingsFileTest::untrustedFileAppliesNothing_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("SAVED=FALSE") << "[SETTINGS]\r\nSAVED=FALSE\r\n" + everyKeyChanged;
+    QTest::newRow("SAVED missing") << "[SETTINGS]\r\n" + everyKeyChanged;
+    QTest::newRow("SAVED in lower case") << "[SETTINGS]\r\nSAVED=true\r\n" + everyKeyChanged;
+    QTest::newRow("other section") << "[OTHER]\r\nSAVED=TRUE\r\n" + everyKeyChanged;
+}
+
+void SettingsFileTest::untrustedFileAppliesNothing()
+{
+    QFETCH(QByteArray, file);
+    writeIni(file);
+    ZolvenarMainForm form;
+    QVERIFY(form.checkLowerCase->isChecked());
+    QVERIFY(!form.checkUpperCase->isChecked());
+    QCOMPARE(form.editLowerCase->text(), QStringLiteral("abcdefghijklmnopqrstuvwxyz"));
+    QCOMPARE(form.comboMinLength->currentText(), QStringLiteral("16"));
+    QCOMPARE(form.comboPassStrength->currentText(), QStringLiteral("100"));
+    QVERIFY(!form.checkClearClipboard->isChecked());
+    QVERIFY(!form.checkSettingsWindow->isChecked());
+    QVERIFY(!form.checkSettings->isChecked());
+    QCOMPARE(form.width(), 632);
+}
+
+void SettingsFileTest::namesMatchInAnyCaseValuesDoNot()
+{
+    writeIni("[settings]\nSaved=TRUE\nLowerCaseEnabled=FALSE\nupperCaseEnabled=TRUE\nSymbolEnabled=true\n"
+             "NumberEnabled=True\nSaveSettings=TRUE\n");
+    ZolvenarMainForm form;
+    QVERIFY(!form.checkLowerCase->isChecked());
+    QVERIFY(form.checkUpperCase->isChecked());
+    QVERIFY(!form.checkSymbol->isChecked());
+    QVERIFY(form.checkNumber->isChecked());
+    QVERIFY(form.checkSettings->isChecked());
+}
+
+void SettingsFileTest::emptyTextEmptiesTheBox()
+{
+    writeIni("[SETTINGS]\r\nSAVED=TRUE\r\nLOWERCASESET=\r\nNUMBERSET=42\r\n");
+    CountingForm form;
+    QCOMPARE(form.editLowerCase->text(), QString());
+    QCOMPARE(form.editNumber->text(), QStringLiteral("42"));
+    QCOMPARE(form.editUpperCase->text(), QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
+}
+
+void SettingsFileTest::mouseInputStandsInForStrength()
+{
+    writeIni("[SETTINGS]\r\nSAVED=TRUE\r\nMOUSEINPUT=500\r\n");
+    {
+        ZolvenarMainForm form;
+        QCOMPARE(form.comboPassStrength->currentText(), QStringLiteral("500"));
+        form.checkSettings->setChecked(true);
+        form.comboPassStrength->setEditText(QStringLiteral("300"));
+        form.saveSettings();
+    }
+    const QByteArray saved = readIni();
+    QVERIFY(saved.contains("\r\nMOUSEINPUT=500\r\n"));
+    QVERIFY(saved.contains("\r\nPASSSTRENGTH=300\r\n"));
+    ZolvenarMainForm form;
+    QCOMPARE(form.comboPassStrength->currentText(), QStringLiteral("300"));
+}
+
+void SettingsFileTest::geometryIsClamped()
+{
+    writeIni("[SETTINGS]\r\nSAVED=TRUE\r\nRESTOREWINDOW=TRUE\r\nWIDTH=5000\r\nHEIGHT=600\r\nTOP=1950\r\nLEFT=-20\r\n");
+    ZolvenarMainForm form;
+    QVERIFY(form.checkSettingsWindow->isChecked());
+    QCOMPARE(form.frameGeometry(), QRect(0, 1400, 3000, 600));
+}
+
+void SettingsFileTest::startPosition_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("centred");
+    QTest::addColumn<bool>("maximized");
+
+    const QByteArray header = "[SETTINGS]\r\nSAVED=TRUE\r\n";
+    QTest::newRow("no file") << QByteArray() << QSize(632, 447) << true << false;
+    QTest::newRow("stored bounds kept") << header
+            + "RESTOREWINDOW=TRUE\r\nLEFT=30\r\nTOP=40\r\nWIDTH=700\r\nHEIGHT=500\r\n"
+                                        << QSize(700, 500) << false << false;
+    QTest::newRow("LEFT missing centres the restored size")
+        << header + "RESTOREWINDOW=TRUE\r\nTOP=10\r\nWIDTH=700\r\nHEIGHT=500\r\n"
+        << QSize(700, 500) << true << false;
+    QTest::newRow("RESTOREWINDOW=FALSE ignores MAXIMIZED")
+        << header + "RESTOREWINDOW=FALSE\r\nMAXIMIZED=TRUE\r\nLEFT=30\r\nTOP=40\r\nWIDTH=700\r\nHEIGHT=500\r\n"
+        << QSize(632, 447) << true << false;
+    QTest::newRow("RESTOREWINDOW=TRUE with MAXIMIZED=TRUE")
+        << header + "RESTOREWINDOW=TRUE\r\nMAXIMIZED=TRUE\r\nLEFT=30\r\nTOP=40\r\nWIDTH=700\r\nHEIGHT=500\r\n"
+        << QSize(700, 500) << false << true;
+}
+
+void SettingsFileTest::startPosition()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QSize, size);
+    QFETCH(bool, centred);
+    QFETCH(bool, maximized);
+    if (!file.isEmpty())
+        writeIni(file);
+
+    ZolvenarMainForm form;
+    QCOMPARE(form.isMaximized(), maximized);
+    QCOMPARE(form.checkSettingsWindow->isChecked(), file.contains("RESTOREWINDOW=TRUE"));
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    // Sizes are applied to the client area; positions are those of the frame.
+    QCOMPARE(maximized ? form.normalGeometry().size() : form.size(), size);
+    if (!maximized)
+        QCOMPARE(form.frameGeometry().topLeft(), centred ? centredOnScreen(form) : QPoint(30, 40));
+}
+
+void SettingsFileTest::maximizedWindowSavesRestoredBounds()
+{
+    ZolvenarMainForm form;
+    form.checkSettings->setChecked(true);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.setGeometry(100, 50, 640, 480);
+    QTRY_COMPARE(form.geometry(), QRect(100, 50, 640, 480));
+    const QRect restored = form.frameGeometry();
+    form.showMaximized();
+    QTRY_VERIFY(form.isMaximized() && form.geometry() != QRect(100, 50, 640, 480));
+
+    form.saveSettings();
+    QVERIFY(!form.isMaximized());
+    QVERIFY(readIni().contains(QString::asprintf("\r\nMAXIMIZED=TRUE\r\nLEFT=%d\r\nTOP=%d\r\nWIDTH=%d\r\nHEIGHT=%d\r\n",
+        restored.x(), restored.y(), restored.width(), restored.height())
+                                   .toLatin1()));
+}
+
+void SettingsFileTest::shortSaveChangesOnlyItsKey()
+{
+    const QByteArray before = "; written by hand\n[Other]\nkeep = me ; really\n[SETTINGS]\n  # note\nSAVED=TRUE\n"
+                              "SAVESETTINGS=TRUE\nUNKNOWN=1\nLOWERCASESET=abc\n";
+    writeIni(before);
+    ZolvenarMainForm form;
+    QVERIFY(form.checkSettings->isChecked());
+    form.checkSettings->setChecked(false);
+    form.editLowerCase->setText(QStringLiteral("changed"));
+    form.saveSettings();
+    QByteArray expected = before;
+    expected.replace("SAVESETTINGS=TRUE", "SAVESETTINGS=FALSE").replace("\n", "\r\n");
+    QCOMPARE(readIni(), expected);
+}
+
+void SettingsFileTest::nonAsciiTextRoundTrips()
+{
+    const QString text = QStringLiteral("äöü€\U0001D11E");
+    {
+        ZolvenarMainForm form;
+        form.checkSettings->setChecked(true);
+        form.editIncludeCustom->setText(text);
+        form.saveSettings();
+    }
+    QVERIFY(readIni().contains("\r\nINCLUDECUSTOMSET=" + text.toUtf8() + "\r\n"));
+    ZolvenarMainForm form;
+    QCOMPARE(form.editIncludeCustom->text(), text);
+}
+
+void SettingsFileTest::reset_data()
+{
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("No changes nothing") << false;
+    QTest::newRow("Yes restores the defaults") << true;
+}
+
+void SettingsFileTest::reset()
+{
+    QFETCH(bool, answer);
+    CountingForm form;
+    form.checkLowerCase->setChecked(false);
+    form.checkSymbol->setChecked(true);
+    form.editNumber->setText(QStringLiteral("13"));
+    form.editIncludeCustom->setText(QStringLiteral("custom"));
+    form.checkIncludeCustom->setChecked(true);
+    form.setEditUpdates = 0;
+
+    QStringList asked;
+    MessageBoxes::setQuestionHook([&](const QString &text, const QString &caption) {
+        asked << text << caption;
+        return answer;
+    });
+    form.resetClick();
+
+    QCOMPARE(asked,
+        QStringList({ "You will lose any changes you made to the character settings. Are you sure?",
+            "Reset Character Settings" }));
+    QCOMPARE(form.checkLowerCase->isChecked(), answer);
+    QCOMPARE(form.checkSymbol->isChecked(), !answer);
+    QCOMPARE(form.checkIncludeCustom->isChecked(), !answer);
+    QCOMPARE(form.editNumber->text(), answer ? QStringLiteral("0123456789") : QStringLiteral("13"));
+    QCOMPARE(form.editIncludeCustom->text(), QStringLiteral("custom"));
+    QCOMPARE(form.setEditUpdates, answer ? 1 : 0);
+}
+
+QTEST_MAIN(SettingsFileTest)
+#include "SettingsFileTest.moc"
