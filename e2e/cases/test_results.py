@@ -1,0 +1,125 @@
+"""The results list after a real run: copy, save through the real dialog, and the
+clipboard at exit."""
+
+import os
+import tempfile
+
+from Xlib import display as xdisplay
+from Xlib.ext import xfixes
+
+import harness
+
+PASSWORDS = 5
+LENGTH = 16
+
+# Strong enough that no weak-settings question appears; eight generators make the
+# passwords from timer samples, so no mouse movement is needed.
+def settings(clear_clipboard):
+    lines = ["[SETTINGS]", "MINLENGTH=%d" % LENGTH, "MAXLENGTH=%d" % LENGTH, "PASSCOUNT=%d" % PASSWORDS,
+             "PASSSTRENGTH=200", "GENERATORS=8", "CLEARCLIPBOARD=%s" % ("TRUE" if clear_clipboard else "FALSE"),
+             "SAVESETTINGS=FALSE", "SAVED=TRUE"]
+    return "\r\n".join(lines) + "\r\n"
+
+
+# Client coordinates in the 632 x 447 window: the generate button while the option
+# panel is open, and the four list buttons along the bottom edge.
+GENERATE = (316, 212)
+COPY = (394, 431)
+SAVE = (551, 431)
+
+
+def generate(s):
+    s.find_window()
+    s.wait_until(lambda: s.client_size() == (632, 447), 10, "the start-up client size")
+    s.click(*GENERATE)
+    s.wait_title(r"^Zolvenar - \d+%$", 15, regex=True)
+    s.wait_title(harness.DEFAULT_TITLE, 60)
+
+
+def copy_passwords(s):
+    s.click(*COPY)
+    text = s.wait_until(lambda: "\r\n" in s.clipboard() and s.clipboard(), 10, "the passwords on the clipboard")
+    passwords = text.split("\r\n")
+    assert len(passwords) == PASSWORDS, "clipboard %r" % text
+    assert all(len(p) == LENGTH and p.strip() == p for p in passwords), "clipboard %r" % text
+    return text
+
+
+class OwnerWatch:
+    """Counts explicit changes of the clipboard's owner (XFixes)."""
+
+    def __init__(self, display_name):
+        self.d = xdisplay.Display(display_name)
+        self.d.xfixes_query_version()
+        self.d.xfixes_select_selection_input(self.d.screen().root, self.d.intern_atom("CLIPBOARD"),
+                                             xfixes.XFixesSetSelectionOwnerNotifyMask)
+        self.d.sync()
+
+    def changes(self):
+        self.d.sync()
+        count = 0
+        while self.d.pending_events():
+            self.d.next_event()
+            count += 1
+        return count
+
+    def close(self):
+        self.d.close()
+
+
+def test_copy_and_save_give_the_same_crlf_text(binary):
+    with harness.Session(binary, files={"Zolvenar.ini": settings(False)}) as s:
+        generate(s)
+        copied = copy_passwords(s)
+
+        main_window = s.window
+        target = os.path.join(tempfile.mkdtemp(prefix="zolvenar-e2e-save-"), "saved")
+        s.click(*SAVE)
+        s.find_window("Save passwords as...", 15)
+        s.key("ctrl+a")
+        s.type(target)  # no extension: the dialog adds ".txt"
+        s.key("Return")
+        s.window = main_window
+        saved_path = target + ".txt"
+        s.wait_until(lambda: os.path.exists(saved_path) and os.path.getsize(saved_path) == len(copied), 15,
+                     "the saved file")
+        with open(saved_path, "rb") as f:
+            assert f.read() == copied.encode("ascii")
+        assert os.stat(saved_path).st_mode & 0o777 == 0o600
+
+        # Copied and saved: closing asks nothing.
+        s.close()
+        assert s.wait_exit(15) == 0, "the window did not close without a question"
+
+
+def test_clear_on_exit_empties_our_passwords(binary):
+    with harness.Session(binary, files={"Zolvenar.ini": settings(True)}) as s:
+        generate(s)
+        copy_passwords(s)
+        watch = OwnerWatch(s.display_name)
+        try:
+            s.close()
+            assert s.wait_exit(15) == 0
+            assert watch.changes() > 0, "the clipboard was not replaced at exit"
+        finally:
+            watch.close()
+        assert s.clipboard() == ""
+
+
+def test_clear_on_exit_keeps_text_copied_elsewhere(binary):
+    with harness.Session(binary, files={"Zolvenar.ini": settings(True)}) as s:
+        generate(s)
+        copy_passwords(s)
+        s.set_clipboard("copied from another program")
+        watch = OwnerWatch(s.display_name)
+        try:
+            s.close()
+            assert s.wait_exit(15) == 0
+            assert watch.changes() == 0, "the program took the clipboard at exit"
+        finally:
+            watch.close()
+        assert s.clipboard() == "copied from another program"
+
+
+if __name__ == "__main__":
+    harness.main(globals())
