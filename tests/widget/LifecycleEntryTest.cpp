@@ -1,0 +1,124 @@
+#include "app/ZolvenarMainForm.h"
+#include "support/FoundationChild.h"
+#include "toolkit/ApplicationEntry.h"
+#include "toolkit/MessageBoxes.h"
+#include "toolkit/ZolvenarApplication.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <stdexcept>
+
+namespace {
+
+struct Box
+{
+    QString text;
+    QString caption;
+};
+
+} // namespace
+
+class LifecycleEntryTest : public QObject
+{
+    Q_OBJECT
+
+public:
+    static int child(const QByteArray &) { return 3; }
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void mainFormRunsUntilClosedAndReturnsZero();
+    void anythingThrownEndsWithTheFatalErrorBox_data();
+    void anythingThrownEndsWithTheFatalErrorBox();
+
+private:
+    QTemporaryDir workDir;
+    QList<Box> boxes;
+};
+
+void LifecycleEntryTest::initTestCase()
+{
+    // The window reads and writes its settings in the working directory.
+    QVERIFY(workDir.isValid());
+    QVERIFY(QDir::setCurrent(workDir.path()));
+}
+
+void LifecycleEntryTest::init()
+{
+    boxes.clear();
+    MessageBoxes::setErrorHook([this](const QString &text, const QString &caption) { boxes << Box { text, caption }; });
+    MessageBoxes::setQuestionHook([](const QString &, const QString &) { return true; });
+}
+
+void LifecycleEntryTest::cleanup()
+{
+    MessageBoxes::setErrorHook({});
+    MessageBoxes::setQuestionHook({});
+    ZolvenarApplication::setErrorWindowHook({});
+}
+
+void LifecycleEntryTest::mainFormRunsUntilClosedAndReturnsZero()
+{
+    QString title;
+    QSize clientSize;
+    bool hasIcon = false;
+    const int result = ApplicationEntry::run([&] {
+        auto form = std::make_unique<ZolvenarMainForm>();
+        QWidget *window = form.get();
+        QTimer::singleShot(0, window, [&, window] {
+            title = window->windowTitle();
+            clientSize = window->size();
+            hasIcon = window->windowIcon().availableSizes().contains(QSize(32, 32));
+            window->close();
+        });
+        return form;
+    });
+    QCOMPARE(result, 0);
+    QCOMPARE(boxes.size(), 0);
+    QCOMPARE(title, QStringLiteral("Zolvenar 0.5a"));
+    QCOMPARE(clientSize, QSize(632, 447));
+    QVERIFY(hasIcon);
+}
+
+void LifecycleEntryTest::anythingThrownEndsWithTheFatalErrorBox_data()
+{
+    QTest::addColumn<QString>("when");
+    QTest::addColumn<QString>("expectedText");
+    QTest::newRow("building the window") << "construction"
+                                         << "Cannot build the window";
+    QTest::newRow("an object that is not an exception") << "object"
+                                                        << "Unknown error";
+    QTest::newRow("escaping the loop") << "loop"
+                                       << "The error window failed";
+}
+
+void LifecycleEntryTest::anythingThrownEndsWithTheFatalErrorBox()
+{
+    QFETCH(QString, when);
+    QFETCH(QString, expectedText);
+    // The only way out of the loop past the error window is that window failing.
+    ZolvenarApplication::setErrorWindowHook(
+        [](const QString &) -> bool { throw std::runtime_error("The error window failed"); });
+    const int result = ApplicationEntry::run([&]() -> std::unique_ptr<QWidget> {
+        if (when == "construction")
+            throw std::runtime_error("Cannot build the window");
+        if (when == "object")
+            throw 7;
+        auto window = std::make_unique<QWidget>();
+        QTimer::singleShot(0, window.get(), [] { throw std::runtime_error("A handler failed"); });
+        return window;
+    });
+    QCOMPARE(result, 1);
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes[0].text, expectedText);
+    QCOMPARE(boxes[0].caption, QStringLiteral("Fatal Error"));
+}
+
+FOUNDATION_TEST_MAIN(LifecycleEntryTest)
+#include "LifecycleEntryTest.moc"

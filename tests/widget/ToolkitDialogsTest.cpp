@@ -1,0 +1,199 @@
+#include "toolkit/Clipboard.h"
+#include "toolkit/MessageBoxes.h"
+#include "toolkit/PendingMessages.h"
+#include "toolkit/SaveFileDialog.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <stdexcept>
+
+namespace {
+
+// Acts on the first visible top-level of type Window once its modal loop runs.
+template <typename Window> void whenOpen(std::function<void(Window &)> action)
+{
+    QTimer::singleShot(0, qApp, [action = std::move(action)] {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (auto *window = qobject_cast<Window *>(widget); window && window->isVisible()) {
+                action(*window);
+                return;
+            }
+        }
+        whenOpen<Window>(action);
+    });
+}
+
+} // namespace
+
+class ToolkitDialogsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup();
+
+    void saveFilterTurnsIntoQtsForm_data();
+    void saveFilterTurnsIntoQtsForm();
+    void saveDialogIsConfiguredFieldByField();
+    void saveDialogRefusesLongInitialNames();
+    void questionBoxDefaultsToNoAndErrorBoxHasOk();
+    void clipboardRoundTripsUtf8();
+    void pendingMessagesStopOnceQuitting();
+};
+
+void ToolkitDialogsTest::cleanup()
+{
+    SaveFileDialog::setHook({});
+    PendingMessages::setQuitting(false);
+}
+
+void ToolkitDialogsTest::saveFilterTurnsIntoQtsForm_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("two pairs") << "Text Files (*.txt)|*.txt|All Files (*.*)|*.*"
+                               << "Text Files (*.txt) (*.txt);;All Files (*.*) (*.*)";
+    QTest::newRow("one pair") << "Passwords|*.txt"
+                              << "Passwords (*.txt)";
+    QTest::newRow("label without a pattern is dropped") << "Passwords|*.txt|Orphan"
+                                                        << "Passwords (*.txt)";
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void ToolkitDialogsTest::saveFilterTurnsIntoQtsForm()
+{
+    QFETCH(QString, filter);
+    QFETCH(QString, expected);
+    SaveFileDialog dialog;
+    dialog.filter = filter;
+    QCOMPARE(dialog.qtFilter(), expected);
+}
+
+void ToolkitDialogsTest::saveDialogIsConfiguredFieldByField()
+{
+    QString title, suffix, selected;
+    QStringList filters;
+    bool confirmsOverwrite = false;
+    QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
+    whenOpen<QFileDialog>([&](QFileDialog &dialog) {
+        title = dialog.windowTitle();
+        suffix = dialog.defaultSuffix();
+        filters = dialog.nameFilters();
+        confirmsOverwrite = !dialog.testOption(QFileDialog::DontConfirmOverwrite);
+        mode = dialog.acceptMode();
+        selected = dialog.selectedFiles().value(0);
+        static_cast<QDialog &>(dialog).accept(); // the file dialog hides its own accept()
+    });
+    SaveFileDialog dialog;
+    dialog.title = QStringLiteral("Save Passwords");
+    dialog.filter = QStringLiteral("Text Files|*.txt|All Files|*.*");
+    QTemporaryDir folder; // nothing there to ask about overwriting
+    dialog.fileName = folder.filePath(QStringLiteral("Password.txt"));
+    dialog.defaultExtension = QStringLiteral(".txt");
+    QVERIFY(dialog.show(nullptr));
+    QCOMPARE(title, QStringLiteral("Save Passwords"));
+    QCOMPARE(suffix, QStringLiteral("txt"));
+    QCOMPARE(filters, QStringList({ QStringLiteral("Text Files (*.txt)"), QStringLiteral("All Files (*.*)") }));
+    QVERIFY(confirmsOverwrite);
+    QCOMPARE(mode, QFileDialog::AcceptSave);
+    QCOMPARE(selected, folder.filePath(QStringLiteral("Password.txt")));
+    QCOMPARE(dialog.fileName, selected);
+
+    whenOpen<QFileDialog>([](QFileDialog &dialog) { dialog.reject(); });
+    QVERIFY(!dialog.show(nullptr));
+}
+
+void ToolkitDialogsTest::saveDialogRefusesLongInitialNames()
+{
+    int asked = 0;
+    SaveFileDialog::setHook([&asked](SaveFileDialog &dialog) {
+        ++asked;
+        dialog.fileName = QStringLiteral("/tmp/chosen.txt");
+        return true;
+    });
+    SaveFileDialog dialog;
+    dialog.fileName = QString(260, QLatin1Char('a'));
+    QVERIFY(dialog.show(nullptr));
+    QCOMPARE(dialog.fileName, QStringLiteral("/tmp/chosen.txt"));
+
+    dialog.fileName = QString(261, QLatin1Char('a'));
+    try {
+        dialog.show(nullptr);
+        QFAIL("a 261-character name was accepted");
+    } catch (const std::runtime_error &error) {
+        QCOMPARE(QString::fromUtf8(error.what()), QStringLiteral("Invalid file name"));
+    }
+    QCOMPARE(asked, 1);
+}
+
+void ToolkitDialogsTest::questionBoxDefaultsToNoAndErrorBoxHasOk()
+{
+    QWidget owner;
+    owner.show();
+    QApplication::setActiveWindow(&owner);
+    QString text, caption;
+    QWidget *parent = nullptr;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QAbstractButton *defaultButton = nullptr;
+    QMessageBox::StandardButtons buttons;
+    auto inspect = [&](QMessageBox &box) {
+        text = box.text();
+        caption = box.windowTitle();
+        parent = box.parentWidget();
+        icon = box.icon();
+        buttons = box.standardButtons();
+        defaultButton = box.defaultButton();
+    };
+    whenOpen<QMessageBox>([&](QMessageBox &box) {
+        inspect(box);
+        QCOMPARE(defaultButton, box.button(QMessageBox::No));
+        box.defaultButton()->click();
+    });
+    QVERIFY(!MessageBoxes::askYesNo(QStringLiteral("Sure?"), QStringLiteral("Zolvenar")));
+    QCOMPARE(text, QStringLiteral("Sure?"));
+    QCOMPARE(caption, QStringLiteral("Zolvenar"));
+    QCOMPARE(parent, &owner);
+    QCOMPARE(icon, QMessageBox::Question);
+    QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No);
+
+    whenOpen<QMessageBox>([](QMessageBox &box) { box.button(QMessageBox::Yes)->click(); });
+    QVERIFY(MessageBoxes::askYesNo(QStringLiteral("Sure?"), QStringLiteral("Zolvenar")));
+
+    whenOpen<QMessageBox>([&](QMessageBox &box) {
+        inspect(box);
+        box.button(QMessageBox::Ok)->click();
+    });
+    MessageBoxes::showError(QStringLiteral("Broken"), QStringLiteral("Zolvenar Error"));
+    QCOMPARE(text, QStringLiteral("Broken"));
+    QCOMPARE(icon, QMessageBox::Critical);
+    QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+}
+
+void ToolkitDialogsTest::clipboardRoundTripsUtf8()
+{
+    const QByteArray text = "p\xc3\xa4ss\r\nw\xe2\x82\xac rd";
+    Clipboard::setText(text, true);
+    QCOMPARE(Clipboard::text(), text);
+    Clipboard::setText(QByteArray(), false);
+    QCOMPARE(Clipboard::text(), QByteArray());
+}
+
+void ToolkitDialogsTest::pendingMessagesStopOnceQuitting()
+{
+    bool delivered = false;
+    QTimer::singleShot(0, qApp, [&delivered] { delivered = true; });
+    QVERIFY(PendingMessages::process());
+    QVERIFY(delivered);
+    PendingMessages::setQuitting(true);
+    QVERIFY(!PendingMessages::process());
+}
+
+QTEST_MAIN(ToolkitDialogsTest)
+#include "ToolkitDialogsTest.moc"
