@@ -1,0 +1,89 @@
+"""Password generation in the real window: mouse samples under Xvfb, generators
+finishing a run alone, and closing during a 99-generator run."""
+
+import time
+
+import harness
+
+ALPHANUMERIC = set("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789")
+
+# Client coordinates in the 632 x 447 window: the generate button while the option
+# panel is open, Copy to Clipboard on the bottom edge, and two points of the
+# results list once the panel has collapsed.
+GENERATE = (316, 212)
+COPY = (394, 431)
+LIST_POINTS = [(100, 120), (300, 220), (500, 140), (200, 320)]
+
+
+def settings(length, count, strength, generators):
+    lines = ["[SETTINGS]", "LOWERCASEENABLED=TRUE", "UPPERCASEENABLED=TRUE", "NUMBERENABLED=TRUE",
+             "SYMBOLENABLED=FALSE", "SIMILARENABLED=FALSE", "INCLUDECUSTOMENABLED=FALSE",
+             "EXCLUDECUSTOMENABLED=FALSE", "MINLENGTH=%d" % length, "MAXLENGTH=%d" % length,
+             "PASSCOUNT=%d" % count, "PASSSTRENGTH=%d" % strength, "GENERATORS=%d" % generators,
+             "CLEARCLIPBOARD=FALSE", "SAVESETTINGS=FALSE", "SAVED=TRUE"]
+    return "\r\n".join(lines) + "\r\n"
+
+
+def start(s):
+    s.find_window()
+    s.wait_until(lambda: s.client_size() == (632, 447), 10, "the start-up client size")
+    s.click(*GENERATE)
+
+
+def answer_yes(s, caption):
+    """Presses Yes in the real question box with this caption (No is its default)."""
+    main_window = s.window
+    s.find_window(caption, 15)
+    s.key("alt+y")
+    s.window = main_window
+
+
+def copied_passwords(s, count):
+    s.click(*COPY)
+    text = s.wait_until(lambda: s.clipboard().count("\r\n") == count - 1 and s.clipboard(), 10,
+                        "%d passwords on the clipboard" % count)
+    return text.split("\r\n")
+
+
+def test_mouse_moves_make_three_passwords(binary):
+    with harness.Session(binary, files={"Zolvenar.ini": settings(8, 3, 25, 0)}) as s:
+        start(s)
+        answer_yes(s, "Brindal")
+        s.wait_title("Zolvenar - 0%", 15)
+        # Strength 25 and 8 characters: 25 samples a password, 75 in all.
+        moves = 0
+        while s.title() != harness.DEFAULT_TITLE:
+            assert moves < 400, "title still %r after %d moves" % (s.title(), moves)
+            s.move(*LIST_POINTS[moves % len(LIST_POINTS)])
+            moves += 1
+        assert moves >= 75, "the run ended after only %d moves" % moves
+        passwords = copied_passwords(s, 3)
+        assert all(len(p) == 8 and set(p) <= ALPHANUMERIC for p in passwords), passwords
+        s.close()
+        assert s.wait_exit(15) == 0
+
+
+def test_generators_finish_a_run_with_the_pointer_still(binary):
+    with harness.Session(binary, files={"Zolvenar.ini": settings(16, 3, 200, 4)}) as s:
+        start(s)
+        s.wait_title(r"^Zolvenar - \d+%$", 15, regex=True)
+        s.wait_title(harness.DEFAULT_TITLE, 60)
+        passwords = copied_passwords(s, 3)
+        assert all(len(p) == 16 and set(p) <= ALPHANUMERIC for p in passwords), passwords
+        s.close()
+        assert s.wait_exit(15) == 0
+
+
+def test_closing_during_a_99_generator_run_exits_cleanly(binary):
+    with harness.Session(binary, files={"Zolvenar.ini": settings(16, 65535, 9999, 99)}) as s:
+        start(s)
+        s.wait_title(r"^Zolvenar - \d+%$", 15, regex=True)
+        time.sleep(0.5)
+        s.close()
+        answer_yes(s, "Zolvenar")
+        code = s.wait_exit(15)
+        assert code == 0, "exit code %d, stderr: %s" % (code, s.stderr())
+
+
+if __name__ == "__main__":
+    harness.main(globals())
