@@ -1,0 +1,193 @@
+#include "widgets/IntComboBox.h"
+#include "app/ZolvenarMainForm.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+// Real key events sent to the window's numeric boxes: the filter, the typed-length
+// limits, and what Enter and paste do.
+class IntComboBoxTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir;
+    std::unique_ptr<ZolvenarMainForm> form;
+
+    IntComboBox *emptyBox(const char *name)
+    {
+        auto *combo = form->findChild<IntComboBox *>(QString::fromLatin1(name));
+        combo->setFocus();
+        combo->lineEdit()->clear();
+        return combo;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        QVERIFY(QDir::setCurrent(dir.path()));
+    }
+
+    void init()
+    {
+        form = std::make_unique<ZolvenarMainForm>();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+
+    void cleanup() { form.reset(); }
+
+    void typedKeys_data();
+    void typedKeys();
+    void pasteIsNotFiltered();
+    void handledEventStaysHandled();
+    void enterAddsNoItem();
+    void typedLengthLimits_data();
+    void typedLengthLimits();
+    void programTextIsNotCut();
+};
+
+struct Key
+{
+    Qt::Key key;
+    QString text;
+    Qt::KeyboardModifiers modifiers;
+};
+Q_DECLARE_METATYPE(QList<Key>)
+
+static Key plain(char ch)
+{
+    return { static_cast<Qt::Key>(QChar::fromLatin1(ch).toUpper().unicode()), QString(QChar::fromLatin1(ch)),
+        Qt::NoModifier };
+}
+
+void IntComboBoxTest::typedKeys_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QList<Key>>("keys");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("a letter between digits is dropped")
+        << QString() << QList<Key> { plain('1'), plain('2'), plain('a'), plain('3') } << QStringLiteral("123");
+    QTest::newRow("the symbol on Shift+3 is refused")
+        << QStringLiteral("7") << QList<Key> { { Qt::Key_NumberSign, QStringLiteral("#"), Qt::ShiftModifier } }
+        << QStringLiteral("7");
+    QTest::newRow("Shift with a digit key typing a digit is refused")
+        << QStringLiteral("7") << QList<Key> { { Qt::Key_3, QStringLiteral("3"), Qt::ShiftModifier } }
+        << QStringLiteral("7");
+    QTest::newRow("space, minus and full stop are refused")
+        << QStringLiteral("7") << QList<Key> { plain(' '), plain('-'), plain('.') } << QStringLiteral("7");
+    QTest::newRow("Backspace passes") << QStringLiteral("42")
+                                      << QList<Key> { { Qt::Key_Backspace, QStringLiteral("\b"), Qt::NoModifier } }
+                                      << QStringLiteral("4");
+    QTest::newRow("keypad digits pass") << QString()
+                                        << QList<Key> { { Qt::Key_4, QStringLiteral("4"), Qt::KeypadModifier },
+                                               { Qt::Key_2, QStringLiteral("2"), Qt::KeypadModifier } }
+                                        << QStringLiteral("42");
+    QTest::newRow("keys that type nothing keep their effect")
+        << QStringLiteral("15")
+        << QList<Key> { { Qt::Key_Home, QString(), Qt::NoModifier }, { Qt::Key_Delete, QString(), Qt::NoModifier },
+               plain('9') }
+        << QStringLiteral("95");
+}
+
+void IntComboBoxTest::typedKeys()
+{
+    QFETCH(QString, before);
+    QFETCH(QList<Key>, keys);
+    QFETCH(QString, after);
+    IntComboBox *combo = emptyBox("comboPassCount");
+    combo->setEditText(before);
+    for (const Key &key : keys)
+        QTest::sendKeyEvent(QTest::Click, combo, key.key, key.text, key.modifiers);
+    QCOMPARE(combo->currentText(), after);
+}
+
+void IntComboBoxTest::pasteIsNotFiltered()
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral("x9"));
+    IntComboBox *combo = emptyBox("comboMinLength");
+    QTest::keyClick(combo, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(combo->currentText(), QStringLiteral("x9"));
+}
+
+void IntComboBoxTest::handledEventStaysHandled()
+{
+    IntComboBox *combo = emptyBox("comboMinLength");
+    int seen = 0;
+    connect(combo, &IntComboBox::keyPressed, this, [&seen](IntComboBox::KeyPress &press) {
+        ++seen;
+        if (press.character == QStringLiteral("5"))
+            press.handled = true;
+    });
+    QTest::keyClicks(combo, QStringLiteral("456"));
+    QCOMPARE(seen, 3);
+    QCOMPARE(combo->currentText(), QStringLiteral("46"));
+}
+
+void IntComboBoxTest::enterAddsNoItem()
+{
+    IntComboBox *combo = emptyBox("comboPassStrength");
+    const int items = combo->count();
+    QTest::keyClicks(combo, QStringLiteral("777"));
+    QTest::keyClick(combo, Qt::Key_Return);
+    QTest::keyClick(combo, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(combo->count(), items);
+    QCOMPARE(combo->currentText(), QStringLiteral("777"));
+}
+
+void IntComboBoxTest::typedLengthLimits_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("limit");
+    QTest::newRow("minimum length: five") << QStringLiteral("comboMinLength") << 5;
+    QTest::newRow("maximum length: five") << QStringLiteral("comboMaxLength") << 5;
+    QTest::newRow("count: five") << QStringLiteral("comboPassCount") << 5;
+    QTest::newRow("strength: four") << QStringLiteral("comboPassStrength") << 4;
+    QTest::newRow("generators: two") << QStringLiteral("comboGens") << 2;
+}
+
+void IntComboBoxTest::typedLengthLimits()
+{
+    QFETCH(QString, name);
+    QFETCH(int, limit);
+    IntComboBox *combo = emptyBox(qPrintable(name));
+    QTest::keyClicks(combo, QStringLiteral("98765432"));
+    QCOMPARE(combo->currentText(), QStringLiteral("98765432").left(limit));
+
+    // A paste that would overflow the limit is refused as well.
+    combo->lineEdit()->clear();
+    QGuiApplication::clipboard()->setText(QStringLiteral("1234567"));
+    QTest::keyClick(combo, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(combo->currentText(), QString());
+}
+
+void IntComboBoxTest::programTextIsNotCut()
+{
+    // A picked item or loaded setting stays whole, and can still be edited down.
+    form->comboGens->setCurrentIndex(0);
+    QCOMPARE(form->comboGens->currentText(), QStringLiteral("0 (Disabled)"));
+    form->comboGens->setFocus();
+    QTest::keyClick(form->comboGens, '7');
+    QCOMPARE(form->comboGens->currentText(), QStringLiteral("0 (Disabled)"));
+    QTest::keyClick(form->comboGens, Qt::Key_Backspace);
+    QCOMPARE(form->comboGens->currentText(), QStringLiteral("0 (Disabled"));
+
+    // The set boxes take 256 typed characters, and longer program text.
+    QLineEdit *edit = form->editIncludeCustom;
+    edit->setEnabled(true);
+    edit->setText(QString(255, QLatin1Char('q')));
+    edit->setFocus();
+    QTest::keyClicks(edit, QStringLiteral("xy"));
+    QCOMPARE(edit->text(), QString(255, QLatin1Char('q')) + QLatin1Char('x'));
+    edit->setText(QString(300, QLatin1Char('q')));
+    QCOMPARE(edit->text().size(), 300);
+}
+
+QTEST_MAIN(IntComboBoxTest)
+#include "IntComboBoxTest.moc"

@@ -1,0 +1,118 @@
+#include "app/MouseMoveRouter.h"
+#include "app/ZolvenarMainForm.h"
+#include "widgets/PushCheckButton.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+// Moves are delivered the way the window system delivers them: to the widget
+// under the pointer, through the application, so propagation and tracking apply.
+class MouseMoveRouterTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir;
+    std::unique_ptr<ZolvenarMainForm> form;
+    QList<QPoint> seen;
+
+    void moveOver(QWidget *widget, QPoint at, Qt::MouseButtons buttons = Qt::NoButton)
+    {
+        QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, buttons, Qt::NoModifier);
+        QApplication::sendEvent(widget, &move);
+    }
+
+    QWidget *control(const QString &name)
+    {
+        if (name == QLatin1String("window"))
+            return form.get();
+        if (name == QLatin1String("listResult"))
+            return form->listResult->viewport();
+        return form->findChild<QWidget *>(name);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        QVERIFY(QDir::setCurrent(dir.path()));
+        MouseMoveRouter::setTargetForTesting([this](int x, int y) { seen << QPoint(x, y); });
+    }
+
+    void cleanupTestCase() { MouseMoveRouter::setTargetForTesting({}); }
+
+    void init()
+    {
+        form = std::make_unique<ZolvenarMainForm>();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        seen.clear();
+    }
+
+    void cleanup() { form.reset(); }
+
+    void movesReachTheTracker_data();
+    void movesReachTheTracker();
+    void movesOverOtherControlsDoNot_data();
+    void movesOverOtherControlsDoNot();
+    void movesWithAButtonHeldDoNot();
+};
+
+void MouseMoveRouterTest::movesReachTheTracker_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("collapsed");
+    QTest::newRow("the list, in its client area") << "listResult" << false;
+    QTest::newRow("the generate button") << "checkGen" << false;
+    QTest::newRow("the window's own background") << "window" << false;
+    QTest::newRow("a progress bar") << "progressTotal" << false;
+    QTest::newRow("save settings") << "checkSettings" << false;
+    QTest::newRow("the settings button, collapsed") << "buttonShow" << true;
+}
+
+void MouseMoveRouterTest::movesReachTheTracker()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, collapsed);
+    if (collapsed) {
+        form->settingsCollapsed = true;
+        form->layoutControls();
+    }
+    // (2, 3) of the window is background, left of the first row of controls.
+    const QPoint at = name == QLatin1String("window") ? QPoint(2, 3) : QPoint(11, 7);
+    moveOver(control(name), at);
+    QCOMPARE(seen, QList<QPoint>({ at }));
+}
+
+void MouseMoveRouterTest::movesOverOtherControlsDoNot_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("a set text box") << "editSymbol";
+    QTest::newRow("a list button") << "buttonCopy";
+    QTest::newRow("a numeric box") << "comboPassCount";
+    QTest::newRow("a set check box") << "checkLowerCase";
+}
+
+void MouseMoveRouterTest::movesOverOtherControlsDoNot()
+{
+    QFETCH(QString, name);
+    moveOver(control(name), QPoint(5, 5));
+    QVERIFY(seen.isEmpty());
+}
+
+void MouseMoveRouterTest::movesWithAButtonHeldDoNot()
+{
+    moveOver(form->checkGen, QPoint(9, 9), Qt::LeftButton);
+    moveOver(form.get(), QPoint(2, 3), Qt::RightButton);
+    QVERIFY(seen.isEmpty());
+}
+
+QTEST_MAIN(MouseMoveRouterTest)
+#include "MouseMoveRouterTest.moc"
