@@ -1,0 +1,57 @@
+// Reads arbitrary bytes as an INI file and writes them back. The written form
+// must read as the same document and write back to the same bytes.
+#include "ini/Ini.h"
+#include "ini/IniKey.h"
+#include "ini/IniSection.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QByteArray describe(const Ini &ini)
+{
+    QByteArray out;
+    bool leading = true;
+    for (const auto &section : ini.sections()) {
+        // Leading nameless sections without lines write as at most an empty header,
+        // which reads back as nothing at all.
+        leading = leading && section->name().isEmpty() && section->lines().empty();
+        if (leading)
+            continue;
+        out += "[" + section->name().toHex() + "]";
+        for (const auto &line : section->lines()) {
+            if (const auto *key = dynamic_cast<const IniKey *>(line.get()))
+                out += " key:" + key->name().toHex() + "=" + key->value().toHex();
+            out += " text:" + line->text().value_or("-").toHex();
+        }
+    }
+    return out;
+}
+
+void require(bool condition, const char *what)
+{
+    if (!condition) {
+        std::fprintf(stderr, "round trip broken: %s\n", what);
+        std::abort();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    Ini first { QByteArray() };
+    first.parseData(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
+    const QByteArray written = first.serialize();
+
+    require(written.isEmpty() || written.endsWith("\r\n"), "output does not end in CR LF");
+    require(!written.contains('\0'), "output holds a NUL");
+
+    Ini second { QByteArray() };
+    second.parseData(written);
+    require(describe(second) == describe(first), "written form reads as another document");
+    require(second.serialize() == written, "second write differs from the first");
+    return 0;
+}
