@@ -88,7 +88,7 @@ void ThreadsUiPosterTest::workPostedAfterTheTargetIsDestroyedNeverRuns()
 
     std::vector<std::thread> workers;
     for (int w = 0; w < 4; ++w) {
-        workers.emplace_back([&, poster] {
+        workers.emplace_back([&, poster, w] {
             while (!stop) {
                 const bool gone = targetGone;
                 poster->post([&, payload] {
