@@ -1,6 +1,5 @@
 // The four list actions on a full list: 65,535 passwords of 16 characters.
 #include "app/ZolvenarMainForm.h"
-#include "results/ResultsActions.h"
 #include "toolkit/Clipboard.h"
 #include "toolkit/MessageBoxes.h"
 #include "toolkit/SaveFileDialog.h"
