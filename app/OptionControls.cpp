@@ -5,6 +5,8 @@
 #include "toolkit/UiPoster.h"
 #include "widgets/IntComboBox.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -87,8 +89,13 @@ void OptionControls::connectFocusLoss()
 
 bool OptionControls::eventFilter(QObject *watched, QEvent *event)
 {
-    // Opening the box's own drop-down list is not a loss of focus.
-    if (event->type() == QEvent::FocusOut && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason)
+    if (event->type() != QEvent::FocusOut)
+        return QObject::eventFilter(watched, event);
+    // Opening a drop-down list is not a loss of focus: the popup takes the focus
+    // first, then the list inside it does.
+    const auto *combo = qobject_cast<IntComboBox *>(watched);
+    const bool ownListOpen = combo && QApplication::activePopupWidget() == combo->view()->window();
+    if (static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason && !ownListOpen)
         form.normalizeCombos(watched);
     return QObject::eventFilter(watched, event);
 }

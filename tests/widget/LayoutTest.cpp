@@ -62,6 +62,7 @@ private Q_SLOTS:
     void shrinkingGrowsBack();
     void typedComboTextSurvivesResize();
     void expandAfterCollapse();
+    void accessibleNames();
 };
 
 void LayoutTest::checkSharedFigures()
@@ -186,6 +187,15 @@ void LayoutTest::expandAfterCollapse()
     collapse();
     QVERIFY(form->buttonShow->isVisible());
     QCOMPARE(form->checkGen->geometry(), QRect(4, 32, 624, 28));
+}
+
+void LayoutTest::accessibleNames()
+{
+    for (QWidget *control : form->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+    QCOMPARE(form->checkGen->accessibleName(), QStringLiteral("Click Here to Generate Passwords"));
+    QCOMPARE(form->editSimilar->accessibleName(), QStringLiteral("Exclude Similar"));
+    QCOMPARE(form->comboPassStrength->accessibleName(), QStringLiteral("Password Strength"));
 }
 
 QTEST_MAIN(LayoutTest)

@@ -41,6 +41,7 @@ private Q_SLOTS:
     void lengthsPullTowardTheBoxLeft_data();
     void lengthsPullTowardTheBoxLeft();
     void focusLossNormalizes();
+    void openingTheListIsNoFocusLoss();
     void setBoxesFollowTheirSwitches();
     void setBoxesFollowFromAnotherThread();
 };
@@ -162,6 +163,17 @@ void OptionControlsTest::focusLossNormalizes()
     // Leaving the generators box does not reconcile the lengths.
     QCOMPARE(form->comboMinLength->currentText(), QStringLiteral("80"));
     QCOMPARE(form->comboMaxLength->currentText(), QStringLiteral("16"));
+}
+
+void OptionControlsTest::openingTheListIsNoFocusLoss()
+{
+    form->comboPassCount->setFocus();
+    form->comboPassCount->setEditText(QStringLiteral("7x"));
+    form->comboPassCount->showPopup();
+    QCOMPARE(form->comboPassCount->currentText(), QStringLiteral("7x"));
+    form->comboPassCount->hidePopup();
+    form->checkGen->setFocus();
+    QCOMPARE(form->comboPassCount->currentText(), QStringLiteral("7"));
 }
 
 void OptionControlsTest::setBoxesFollowTheirSwitches()
