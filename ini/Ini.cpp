@@ -34,6 +34,8 @@ Ini::~Ini() = default;
 
 void Ini::parse()
 {
+    if (fileName.isEmpty()) // a document kept in memory only
+        return;
     QFile in(QFile::decodeName(fileName));
     if (!in.open(QIODevice::ReadOnly))
         return;

@@ -6,14 +6,14 @@
 namespace {
 
 // Bytes that steer the reader, weighted up against the rest.
-constexpr char special[] = { ' ', '\t', '\v', '\f', '=', ';', '#', '[', ']', 'k', 'K', '\xC3', '\xA9' };
+constexpr char steering[] = { ' ', '\t', '\v', '\f', '=', ';', '#', '[', ']', 'k', 'K', '\xC3', '\xA9' };
 
 QByteArray randomBytes(QRandomGenerator &random, int maxLength)
 {
     QByteArray bytes;
     const int length = random.bounded(maxLength + 1);
     for (int i = 0; i < length; ++i) {
-        char byte = random.bounded(2) ? special[random.bounded(int(sizeof special))] : char(random.bounded(1, 256));
+        char byte = random.bounded(2) ? steering[random.bounded(int(sizeof steering))] : char(random.bounded(1, 256));
         if (byte == '\r' || byte == '\n')
             byte = 'x';
         bytes += byte;

@@ -7,28 +7,12 @@ class SettingsSchemaTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void keysAreUniqueAndInSaveOrder();
     void parseInt_data();
     void parseInt();
     void clamps_data();
     void clamps();
     void onlyExactBooleans();
 };
-
-void SettingsSchemaTest::keysAreUniqueAndInSaveOrder()
-{
-    QByteArrayList names;
-    for (const SettingsKey &key : SettingsSchema::keys())
-        names << key.name;
-    QCOMPARE(names.first(), QByteArray("VERSION"));
-    QCOMPARE(names.last(), QByteArray("SAVED"));
-    // Geometry is read by the window restore, which the table reaches after these keys.
-    QVERIFY(names.indexOf("RESTOREWINDOW") > names.indexOf("HEIGHT"));
-    QVERIFY(names.indexOf("CLEARCLIPBOARD") < names.indexOf("RESTOREWINDOW"));
-    QVERIFY(names.indexOf("RESTOREWINDOW") < names.indexOf("SAVESETTINGS"));
-    for (const QByteArray &name : names)
-        QCOMPARE(names.count(name), 1);
-}
 
 void SettingsSchemaTest::parseInt_data()
 {
