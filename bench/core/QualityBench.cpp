@@ -117,8 +117,7 @@ ChiSquare chiSquare(const std::vector<std::uint64_t> &counts)
 }
 
 // Most-common-value estimate: the upper 99% bound of the commonest value's share.
-template <typename Value>
-double mcvMinEntropy(const std::vector<Value> &values)
+template <typename Value> double mcvMinEntropy(const std::vector<Value> &values)
 {
     std::unordered_map<Value, std::uint64_t> counts;
     counts.reserve(values.size());
@@ -160,8 +159,8 @@ int main(int argc, char *argv[])
     samples.reserve(static_cast<std::size_t>(passwords) * strength);
     engine->setIntakeProbeForTesting([&samples](std::uint64_t, std::uint32_t sample) { samples.push_back(sample); });
 
-    std::printf("Quality report: %d generators, %d passwords of %d characters, strength %d, pool of %zu\n",
-                generators, passwords, passwordLength, strength, poolSize);
+    std::printf("Quality report: %d generators, %d passwords of %d characters, strength %d, pool of %zu\n", generators,
+        passwords, passwordLength, strength, poolSize);
     std::fflush(stdout);
     const auto started = std::chrono::steady_clock::now();
     const std::uint64_t run = engine->begin(options);
@@ -187,8 +186,7 @@ int main(int argc, char *argv[])
     }
 
     std::printf("characters: %llu from %zu samples in %.1f s (%.0f samples/s)\n",
-                static_cast<unsigned long long>(total), samples.size(), seconds,
-                static_cast<double>(samples.size()) / seconds);
+        static_cast<unsigned long long>(total), samples.size(), seconds, static_cast<double>(samples.size()) / seconds);
     std::printf("chi-square, %zu degrees of freedom (expected about %zu):\n", poolSize - 1, poolSize - 1);
     for (int i = 0; i < passwordLength; ++i) {
         const auto result = chiSquare(perPosition[i]);
@@ -207,8 +205,8 @@ int main(int argc, char *argv[])
     high /= static_cast<double>(poolSize - favoured);
     std::printf("first position: the first %zu pool characters average %.0f, the other %zu average %.0f "
                 "(ratio %.3f; byte arithmetic predicts %.3f)\n",
-                favoured, low, poolSize - favoured, high, low / high,
-                static_cast<double>(256 / poolSize + 1) / static_cast<double>(256 / poolSize));
+        favoured, low, poolSize - favoured, high, low / high,
+        static_cast<double>(256 / poolSize + 1) / static_cast<double>(256 / poolSize));
 
     std::vector<std::uint8_t> lowBytes;
     lowBytes.reserve(samples.size());
@@ -217,12 +215,12 @@ int main(int argc, char *argv[])
     const double wholeEntropy = mcvMinEntropy(samples);
     const double byteEntropy = mcvMinEntropy(lowBytes);
     std::printf("timer samples, most-common-value min-entropy: whole 32-bit %.2f bits, low byte %.2f bits\n",
-                wholeEntropy, byteEntropy);
+        wholeEntropy, byteEntropy);
     const double drawn = std::min(128.0, wholeEntropy * strength);
     const double capacity = std::log2(static_cast<double>(poolSize)) * passwordLength;
     std::printf("a %d-character password at strength %d draws on about %.0f bits of estimated entropy "
                 "(%d samples, capped at the digest's 128); it can hold %.1f bits\n",
-                passwordLength, strength, drawn, strength, capacity);
+        passwordLength, strength, drawn, strength, capacity);
     std::printf("at the default strength 100: about %.0f bits\n", std::min(128.0, wholeEntropy * 100));
     return 0;
 }
