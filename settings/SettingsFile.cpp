@@ -117,6 +117,8 @@ void SettingsFile::restoreWindow(const IniSection &settings)
     };
     apply("WIDTH", [&](int value) { form.resize(SettingsSchema::clampWidth(value), form.height()); });
     apply("HEIGHT", [&](int value) { form.resize(form.width(), SettingsSchema::clampHeight(value)); });
+    if (settings.findKey("WIDTH") || settings.findKey("HEIGHT"))
+        fitFrameWhenKnown();
     apply(
         "TOP", [&](int value) { form.move(form.x(), SettingsSchema::clampTop(value, form.frameGeometry().height())); });
     apply("LEFT",
@@ -133,19 +135,51 @@ void SettingsFile::centreWhenFirstShown()
     form.installEventFilter(this);
 }
 
+void SettingsFile::fitFrameWhenKnown()
+{
+    // The stored size is the outer one, but until the window manager has framed the
+    // window only the inner size can be set; without this the window would grow by
+    // its frame at every start.
+    if (fitFrame)
+        return;
+    fitFrame = true;
+    form.installEventFilter(this);
+}
+
 bool SettingsFile::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched != &form)
+        return QObject::eventFilter(watched, event);
     // The show event comes before the window is mapped, so it appears in place.
-    if (watched == &form && event->type() == QEvent::Show && centreOnShow) {
+    if (event->type() == QEvent::Show && centreOnShow) {
         centreOnShow = false;
-        form.removeEventFilter(this);
-        if (const QScreen *screen = form.screen()) {
-            const QRect area = screen->availableGeometry();
-            const QSize outer = form.frameGeometry().size();
-            form.move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+        centred = true;
+        centre();
+    }
+    const bool placed = event->type() == QEvent::Show || event->type() == QEvent::Move;
+    if (placed && fitFrame && form.isVisible()) {
+        const QSize frame = form.frameGeometry().size() - form.size();
+        if (frame.width() > 0 || frame.height() > 0) {
+            fitFrame = false;
+            if (form.windowState() == Qt::WindowNoState) {
+                form.resize(form.size() - frame);
+                if (centred)
+                    centre();
+            }
         }
     }
+    if (!centreOnShow && !fitFrame)
+        form.removeEventFilter(this);
     return QObject::eventFilter(watched, event);
+}
+
+void SettingsFile::centre()
+{
+    if (const QScreen *screen = form.screen()) {
+        const QRect area = screen->availableGeometry();
+        const QSize outer = form.frameGeometry().size();
+        form.move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+    }
 }
 
 void SettingsFile::saveSettings()

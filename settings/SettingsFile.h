@@ -30,8 +30,12 @@ private:
     void writeFullSave();
     void writeShortSave();
     void centreWhenFirstShown();
+    void fitFrameWhenKnown();
+    void centre();
     template <typename Control> Control &control(const char *name) const;
 
     ZolvenarMainForm &form;
     bool centreOnShow = false;
+    bool fitFrame = false;
+    bool centred = false;
 };
