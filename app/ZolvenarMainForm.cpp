@@ -5,6 +5,7 @@
 #include "app/MouseMoveRouter.h"
 #include "app/OptionControls.h"
 #include "generation/MouseTrack.h"
+#include "results/ClipboardDigest.h"
 #include "results/ResultsActions.h"
 #include "settings/SettingsFile.h"
 #include "toolkit/Clipboard.h"
@@ -17,7 +18,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QCryptographicHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -296,18 +296,6 @@ void ZolvenarMainForm::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-namespace {
-
-// The clipboard still holds what the copy action put there, however another
-// program may have re-spaced or re-broken its lines.
-bool clipboardHoldsCopy(const QByteArray &digest)
-{
-    QByteArray text = Clipboard::text();
-    text.removeIf([](char ch) { return ch == ' ' || ch == '\t' || ch == '\v' || ch == '\r' || ch == '\n' || ch == '\f'; });
-    return QCryptographicHash::hash(text, QCryptographicHash::Md5) == digest;
-}
-
-} // namespace
 
 void ZolvenarMainForm::onFormClosing(bool &cancel)
 {
@@ -327,7 +315,9 @@ void ZolvenarMainForm::onFormClosing(bool &cancel)
             return;
         }
     }
-    if (checkClearClipboard->isChecked() && clipboardHoldsCopy(clipboardDigest))
+    // Only while the clipboard still holds our copy, however another program may
+    // have re-spaced or re-broken its lines.
+    if (checkClearClipboard->isChecked() && ClipboardDigest::of(Clipboard::text()) == clipboardDigest)
         Clipboard::setText(QByteArray(), false);
     saveSettings();
 }
