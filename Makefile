@@ -2,7 +2,7 @@
 JOBS := $(shell nproc)
 CTEST := ctest --output-on-failure --no-tests=error
 
-.PHONY: build run test test-unit test-widget test-e2e test-sanitize test-tsan test-fuzz bench format package clean
+.PHONY: build run test test-unit test-widget test-e2e test-sanitize test-tsan test-fuzz bench bench-quality format package clean
 
 build:
 	./scripts/setup.sh build
@@ -42,6 +42,9 @@ test-fuzz:
 
 bench: build
 	./scripts/run-benches.sh build
+
+bench-quality: build
+	./scripts/run-benches.sh build --quality
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
