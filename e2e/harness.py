@@ -28,10 +28,13 @@ Session(binary, workdir=None, files=None, env=None)
 
 Window:   find_window(title, timeout, regex=False) -> window id,
           title(), wait_title(title, timeout, regex=False), client_origin(),
-          client_size(), focus()
+          client_size(), frame_bounds(), screen_size(), focus()
+Boxes:    answer(caption, key="alt+y", timeout) presses a key in the modal box
+          with this caption and waits until the box has gone
 Input:    move(x, y), click(x, y, button=1), double_click(x, y),
           key("ctrl+c", ...), type("text")   (x, y relative to the client area)
-Clipboard: clipboard() -> str, set_clipboard(text)
+Clipboard: clipboard() -> str, set_clipboard(text),
+          ClipboardOwnerWatch(session.display_name).changes()
 Files:    path(name), read_file(name, binary=False), exists(name)
 Output:   screenshot(path), stdout(), stderr()   (stdout/stderr once exited)
 End:      close(), wait_exit(timeout) -> exit code, running()
@@ -223,8 +226,49 @@ class Session:
         geometry = self._need_window().get_geometry()
         return geometry.width, geometry.height
 
+    def frame_bounds(self):
+        """The window's outer bounds (x, y, width, height) on the screen: the window
+        manager's frame when there is one, the window itself on a bare Xvfb."""
+        window = self._need_window()
+        root = self._xlib.screen().root
+        while True:
+            parent = window.query_tree().parent
+            if parent is None or parent.id == root.id:
+                break
+            window = parent
+        geometry = window.get_geometry()
+        moved = window.translate_coords(root, 0, 0)
+        border = 2 * geometry.border_width
+        return -moved.x, -moved.y, geometry.width + border, geometry.height + border
+
+    def screen_size(self):
+        screen = self._xlib.screen()
+        return screen.width_in_pixels, screen.height_in_pixels
+
     def focus(self):
         self._run("xdotool", "windowfocus", "--sync", str(self._need_window().id))
+
+    def _visible_windows(self, title):
+        env = dict(os.environ, DISPLAY=self.display_name)
+        done = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^" + _regex_escape(title) + "$"],
+                              env=env, capture_output=True, timeout=10)
+        return [int(w) for w in done.stdout.split()]
+
+    def answer(self, caption, key="alt+y", timeout=15):
+        """Presses key in the modal box captioned caption (Alt+Y is Yes, Alt+N No),
+        then waits until the box has gone or the program has ended. The main window
+        stays the target of later calls."""
+        main_window = self.window
+        try:
+            box = self.find_window(caption, timeout)
+            self.key(key)
+        finally:
+            self.window = main_window
+        deadline = time.monotonic() + timeout
+        while self.running() and box in self._visible_windows(caption):
+            if time.monotonic() > deadline:
+                raise HarnessError("the box %r is still open after %s" % (caption, key))
+            time.sleep(0.05)
 
     # ----- input -------------------------------------------------------------
 
@@ -322,6 +366,37 @@ class Session:
         except subprocess.TimeoutExpired:
             raise HarnessError("program still running after %gs" % timeout)
         return self._exit_code
+
+
+class ClipboardOwnerWatch:
+    """Counts explicit changes of the clipboard's owner (XFixes), so a test can tell
+    a program that emptied the clipboard from one that merely exited."""
+
+    def __init__(self, display_name):
+        from Xlib.ext import xfixes
+        self._d = xdisplay.Display(display_name)
+        self._d.xfixes_query_version()
+        self._d.xfixes_select_selection_input(self._d.screen().root, self._d.intern_atom("CLIPBOARD"),
+                                              xfixes.XFixesSetSelectionOwnerNotifyMask)
+        self._d.sync()
+
+    def changes(self):
+        self._d.sync()
+        count = 0
+        while self._d.pending_events():
+            self._d.next_event()
+            count += 1
+        return count
+
+    def close(self):
+        self._d.close()
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+        return False
 
 
 def _stop(proc):

@@ -1,0 +1,288 @@
+"""A new user's journey through the real window: the first start, settings kept
+between starts, generating with the mouse and with generators, stopping a run,
+copy, save and delete, the closing question and the clipboard at exit. Options are
+set through the controls, as a user sets them, never through a prepared file."""
+
+import os
+import re
+import shutil
+import tempfile
+
+import harness
+
+IDLE = harness.DEFAULT_TITLE
+DEFAULT_POOL = set("abcdefghijklmnopqrstuvwxyz0123456789")
+
+# Client coordinates in the 632 x 447 window. With the option panel open: the text
+# part of the numeric boxes, two set text boxes, the set check boxes and the option
+# check boxes of the right column, and the generate button.
+MIN_LENGTH, MAX_LENGTH, PASS_COUNT, STRENGTH, GENERATORS = ((540, y) for y in (14, 38, 62, 86, 111))
+EDIT_LOWER, EDIT_NUMBER = (250, 14), (250, 62)
+CHECK_NUMBER, CHECK_SYMBOL = (12, 62), (12, 86)
+CHECK_CLEAR_CLIPBOARD, CHECK_SAVE_SETTINGS = (382, 146), (382, 186)
+GENERATE = (316, 212)
+# Once a run has collapsed the panel: the generate button, the first row of the
+# results list, points of the list for mouse samples, and the list buttons.
+GENERATE_COLLAPSED = (316, 46)
+FIRST_ROW = (100, 72)
+LIST_POINTS = [(100, 120), (300, 220), (500, 140), (200, 320)]
+SELECT_ALL, DELETE, COPY, SAVE = ((x, 431) for x in (80, 237, 394, 551))
+
+RUNNING = r"^Zolvenar - \d+%$"
+
+
+class Workdir:
+    """One temporary working directory shared by the starts of a case."""
+
+    def __enter__(self):
+        self.path = tempfile.mkdtemp(prefix="zolvenar-journey-")
+        return self.path
+
+    def __exit__(self, *exc):
+        shutil.rmtree(self.path, ignore_errors=True)
+        return False
+
+
+def shown(s):
+    s.find_window()
+    s.wait_until(lambda: s.client_size() == (632, 447), 10, "the start-up client size")
+
+
+def copy_from(s, x, y):
+    """The text of the box at x, y as Ctrl+A, Ctrl+C in it puts it on the clipboard."""
+    marker = "<nothing copied>"
+    s.set_clipboard(marker)
+    s.click(x, y)
+    s.key("ctrl+a", "ctrl+c")
+    return s.wait_until(lambda: s.clipboard() != marker and s.clipboard(), 10, "the box's text on the clipboard")
+
+
+def type_into(s, box, text):
+    s.click(*box)
+    s.key("ctrl+a")
+    s.type(text)
+
+
+def park_pointer(s):
+    """Moves the pointer off the window, so no mouse sample can reach the run."""
+    left, top, _, _ = s.frame_bounds()
+    ox, oy = s.client_origin()
+    assert left > 2 and top > 2, "no room beside the window at %d,%d" % (left, top)
+    s.move(2 - ox, 2 - oy)
+
+
+def generate_with_generators(s, count, generators=8):
+    """A run fed by generators alone: strong enough that nothing is asked."""
+    type_into(s, PASS_COUNT, str(count))
+    type_into(s, STRENGTH, "200")
+    type_into(s, GENERATORS, str(generators))
+    s.click(*GENERATE)
+    park_pointer(s)
+    s.wait_title(RUNNING, 15, regex=True)
+
+
+def copied_list(s):
+    """Copy to Clipboard, then the passwords it put there."""
+    marker = "<before the copy>"
+    s.set_clipboard(marker)
+    s.click(*COPY)
+    text = s.wait_until(lambda: s.clipboard() != marker and s.clipboard(), 10, "the passwords on the clipboard")
+    return text.split("\r\n")
+
+
+def expect_passwords(passwords, count, length):
+    assert len(passwords) == count, "%d passwords instead of %d: %r" % (len(passwords), count, passwords)
+    assert all(len(p) == length and set(p) <= DEFAULT_POOL for p in passwords), passwords
+
+
+def close_and_exit(s):
+    s.close()
+    code = s.wait_exit(15)
+    assert code == 0, "exit code %d, stderr: %s" % (code, s.stderr())
+
+
+def first_full_save(bounds):
+    left, top, width, height = bounds
+    lines = ["[SETTINGS]", "VERSION=0.5a", "LOWERCASEENABLED=TRUE", "UPPERCASEENABLED=FALSE", "NUMBERENABLED=TRUE",
+             "SYMBOLENABLED=FALSE", "SIMILARENABLED=FALSE", "INCLUDECUSTOMENABLED=FALSE", "EXCLUDECUSTOMENABLED=FALSE",
+             "LOWERCASESET=abcdefghijklmnopqrstuvwxyz", "UPPERCASESET=ABCDEFGHIJKLMNOPQRSTUVWXYZ",
+             "NUMBERSET=0123456789", "SYMBOLSET=!@#$%&^*-+=<>?/", "SIMILARSET=1iIjl0oO!5S2Z", "INCLUDECUSTOMSET=",
+             "EXCLUDECUSTOMSET=", "MINLENGTH=16", "MAXLENGTH=16", "PASSCOUNT=10", "PASSSTRENGTH=100", "GENERATORS=0",
+             "MAXIMIZED=FALSE", "LEFT=%d" % left, "TOP=%d" % top, "WIDTH=%d" % width, "HEIGHT=%d" % height,
+             "CLEARCLIPBOARD=FALSE", "RESTOREWINDOW=FALSE", "SAVESETTINGS=TRUE", "SAVED=TRUE"]
+    return ("\r\n".join(lines) + "\r\n").encode()
+
+
+def test_first_start_is_centred_with_defaults_and_writes_nothing(binary):
+    with Workdir() as workdir:
+        with harness.Session(binary, workdir=workdir) as s:
+            shown(s)
+            left, top, width, height = s.frame_bounds()
+            screen_width, screen_height = s.screen_size()
+            assert (left, top) == ((screen_width - width) // 2, (screen_height - height) // 2), \
+                "window at %d,%d, %dx%d on a %dx%d screen" % (left, top, width, height, screen_width, screen_height)
+            texts = [copy_from(s, *box) for box in (MIN_LENGTH, MAX_LENGTH, PASS_COUNT, STRENGTH, GENERATORS)]
+            assert texts == ["16", "16", "10", "100", "0"], texts
+            assert copy_from(s, *EDIT_LOWER) == "abcdefghijklmnopqrstuvwxyz"
+            assert copy_from(s, *EDIT_NUMBER) == "0123456789"
+            close_and_exit(s)
+        assert os.listdir(workdir) == [], "closing wrote %r" % os.listdir(workdir)
+
+        # Still a first start; with saving ticked the close records every control as it started.
+        with harness.Session(binary, workdir=workdir) as s:
+            shown(s)
+            bounds = s.frame_bounds()
+            s.click(*CHECK_SAVE_SETTINGS)
+            close_and_exit(s)
+            saved = s.read_file("Zolvenar.ini", binary=True)
+        assert saved == first_full_save(bounds), "saved file:\n%s" % saved.decode(errors="replace")
+
+
+def test_changed_options_come_back_at_the_next_start(binary):
+    with Workdir() as workdir:
+        with harness.Session(binary, workdir=workdir) as s:
+            shown(s)
+            s.click(*CHECK_SAVE_SETTINGS)
+            type_into(s, MIN_LENGTH, "20")
+            s.click(*CHECK_NUMBER)  # leaving the minimum pulls the maximum up to it
+            s.click(*CHECK_SYMBOL)
+            type_into(s, PASS_COUNT, "3")
+            close_and_exit(s)
+            first = s.read_file("Zolvenar.ini", binary=True).decode()
+        for line in ("MINLENGTH=20", "MAXLENGTH=20", "PASSCOUNT=3", "NUMBERENABLED=FALSE", "SYMBOLENABLED=TRUE",
+                     "SAVESETTINGS=TRUE", "SAVED=TRUE"):
+            assert line in first.split("\r\n"), "%r missing from:\n%s" % (line, first)
+
+        with harness.Session(binary, workdir=workdir) as s:
+            shown(s)
+            texts = [copy_from(s, *box) for box in (MIN_LENGTH, MAX_LENGTH, PASS_COUNT)]
+            assert texts == ["20", "20", "3"], texts
+            # Saving came back ticked, so this close saves every control again: the
+            # same file means every value came back as it was left.
+            close_and_exit(s)
+            second = s.read_file("Zolvenar.ini", binary=True).decode()
+        assert second == first, "first save:\n%s\nsecond save:\n%s" % (first, second)
+
+
+def test_mouse_moves_make_the_passwords_after_the_weak_settings_question(binary):
+    with harness.Session(binary) as s:
+        shown(s)
+        type_into(s, MIN_LENGTH, "8")
+        type_into(s, MAX_LENGTH, "8")
+        type_into(s, PASS_COUNT, "3")
+        type_into(s, STRENGTH, "25")
+        s.click(*GENERATE)
+        s.answer("Brindal", "alt+y")
+        s.wait_title("Zolvenar - 0%", 15)
+        # Strength 25 and 8 characters: 25 samples a password, 75 in all.
+        moves = 0
+        while s.title() != IDLE:
+            assert moves < 400, "title still %r after %d moves" % (s.title(), moves)
+            s.move(*LIST_POINTS[moves % len(LIST_POINTS)])
+            moves += 1
+        assert moves >= 75, "the run ended after only %d moves" % moves
+        expect_passwords(copied_list(s), 3, 8)
+        close_and_exit(s)
+
+
+def test_generators_finish_a_run_with_the_pointer_still(binary):
+    with harness.Session(binary) as s:
+        shown(s)
+        generate_with_generators(s, 3)
+        s.wait_title(IDLE, 60)
+        expect_passwords(copied_list(s), 3, 16)
+        close_and_exit(s)
+
+
+def test_second_click_stops_a_run_half_way(binary):
+    requested = 200
+    with harness.Session(binary) as s:
+        shown(s)
+        generate_with_generators(s, requested)
+        # At 2% four passwords are in; the whole run would take about a minute.
+        title = s.wait_title(r"^Zolvenar - ([2-9]|\d\d)%$", 30, regex=True)
+        done_before_click = int(re.search(r"\d+", title).group()) * requested // 100
+        s.click(*GENERATE_COLLAPSED)
+        s.wait_title(IDLE, 10)
+        passwords = copied_list(s)
+        assert done_before_click <= len(passwords) < requested, \
+            "%d passwords after stopping at %r" % (len(passwords), title)
+        expect_passwords(passwords, len(passwords), 16)
+        close_and_exit(s)
+
+
+def test_copy_save_and_delete(binary):
+    with harness.Session(binary) as s:
+        shown(s)
+        generate_with_generators(s, 5)
+        s.wait_title(IDLE, 60)
+        passwords = copied_list(s)
+        expect_passwords(passwords, 5, 16)
+
+        # The dialog opens in the working directory and adds ".txt" to a bare name.
+        main_window = s.window
+        s.click(*SAVE)
+        s.find_window("Save passwords as...", 15)
+        s.key("ctrl+a")
+        s.type("journey")
+        s.key("Return")
+        s.window = main_window
+        expected = "\r\n".join(passwords).encode()
+        s.wait_until(lambda: s.exists("journey.txt") and len(s.read_file("journey.txt", binary=True)) == len(expected),
+                     15, "journey.txt")
+        assert s.read_file("journey.txt", binary=True) == expected
+
+        # The first and the third password, chosen with the mouse and the keyboard.
+        s.click(*FIRST_ROW)
+        s.key("ctrl+Down", "ctrl+Down", "ctrl+space")
+        s.click(*DELETE)
+        s.answer("Delete Items", "alt+y")
+        remaining = copied_list(s)
+        assert remaining == [passwords[1]] + passwords[3:], "left %r of %r" % (remaining, passwords)
+
+        # No keeps every password, even with all of them selected.
+        s.click(*SELECT_ALL)
+        s.click(*DELETE)
+        s.answer("Delete Items", "alt+n")
+        assert copied_list(s) == remaining
+        close_and_exit(s)
+
+
+def test_closing_with_unsaved_passwords_asks_first(binary):
+    with harness.Session(binary) as s:
+        shown(s)
+        s.click(*CHECK_SAVE_SETTINGS)
+        generate_with_generators(s, 2)
+        s.wait_title(IDLE, 60)
+
+        s.close()
+        s.answer("Zolvenar", "alt+n")
+        assert s.running(), "the program ended after No"
+        assert s.title() == IDLE
+        s.close()
+        # The first close is over once its box has gone and this one asks again;
+        # a cancelled close saved nothing.
+        main_window = s.window
+        s.find_window("Zolvenar", 15)
+        s.window = main_window
+        assert not s.exists("Zolvenar.ini"), "a cancelled close saved the settings"
+        s.answer("Zolvenar", "alt+y")
+        assert s.wait_exit(15) == 0, s.stderr()
+        assert s.exists("Zolvenar.ini"), "the confirmed close did not save the settings"
+
+
+def test_clear_clipboard_on_exit_empties_the_copied_passwords(binary):
+    with harness.Session(binary) as s:
+        shown(s)
+        s.click(*CHECK_CLEAR_CLIPBOARD)
+        generate_with_generators(s, 2)
+        s.wait_title(IDLE, 60)
+        expect_passwords(copied_list(s), 2, 16)
+        with harness.ClipboardOwnerWatch(s.display_name) as watch:
+            close_and_exit(s)
+            assert watch.changes() > 0, "the clipboard was left to go with the program"
+        assert s.clipboard() == ""
+
+
+if __name__ == "__main__":
+    harness.main(globals())
