@@ -1,6 +1,7 @@
 #include "ini/Ini.h"
 #include "ini/IniKey.h"
 #include "ini/IniSection.h"
+#include "support/core/FileBytes.h"
 
 #include <QtTest>
 
@@ -11,19 +12,6 @@ std::unique_ptr<Ini> parsed(const QByteArray &bytes)
     auto ini = std::make_unique<Ini>(QByteArray());
     ini->parseData(bytes);
     return ini;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 } // namespace
@@ -143,13 +131,13 @@ void IniEditTest::openSavesPendingChanges()
     QTemporaryDir dir;
     const QString first = dir.filePath("first.ini");
     const QString second = dir.filePath("second.ini");
-    writeAll(first, "; kept\nk=1\n");
-    writeAll(second, "[Other]\r\n");
+    QVERIFY(FileBytes::write(first, "; kept\nk=1\n"));
+    QVERIFY(FileBytes::write(second, "[Other]\r\n"));
 
     Ini ini(QFile::encodeName(first));
     ini.sections().front()->setValue("k", "2");
     ini.open(QFile::encodeName(second));
-    QCOMPARE(readAll(first), QByteArray("; kept\r\nk=2\r\n"));
+    QCOMPARE(FileBytes::read(first), QByteArray("; kept\r\nk=2\r\n"));
     QVERIFY(!ini.modified());
     QCOMPARE(ini.file(), QFile::encodeName(second));
     QVERIFY(ini.findSection("other"));
@@ -160,7 +148,7 @@ void IniEditTest::reloadAndClearDropChanges()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("doc.ini");
-    writeAll(path, "k=1");
+    QVERIFY(FileBytes::write(path, "k=1"));
 
     Ini ini(QFile::encodeName(path));
     ini.sections().front()->setValue("k", "2");
@@ -172,7 +160,7 @@ void IniEditTest::reloadAndClearDropChanges()
     ini.clear();
     QVERIFY(!ini.modified());
     QVERIFY(ini.sections().empty());
-    QCOMPARE(readAll(path), QByteArray("k=1"));
+    QCOMPARE(FileBytes::read(path), QByteArray("k=1"));
 }
 
 QTEST_APPLESS_MAIN(IniEditTest)

@@ -1,45 +1,10 @@
 #include "ini/Ini.h"
 #include "ini/IniError.h"
 #include "ini/IniSection.h"
+#include "support/core/FileBytes.h"
+#include "support/core/FileSizeLimit.h"
 
 #include <QtTest>
-
-#include <csignal>
-#include <sys/resource.h>
-
-namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-// Caps the size of any file this process writes, so writing fails part-way; the
-// signal that would end the process turns into a plain write error.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved);
-        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
-    }
-
-private:
-    rlimit saved {};
-    void (*previousHandler)(int) = nullptr;
-};
-
-} // namespace
 
 class IniFaultTest : public QObject
 {
@@ -81,7 +46,7 @@ void IniFaultTest::fileThatCannotBeCreated()
     QVERIFY(QDir(dir.path()).mkdir("missing"));
     ini.save();
     QVERIFY(!ini.modified());
-    QCOMPARE(readAll(QFile::decodeName(path)), QByteArray("[S]\r\nk=v\r\n"));
+    QCOMPARE(FileBytes::read(QFile::decodeName(path)), QByteArray("[S]\r\nk=v\r\n"));
 }
 
 void IniFaultTest::failureAfterWritingStartedKeepsOldFile()
@@ -89,11 +54,7 @@ void IniFaultTest::failureAfterWritingStartedKeepsOldFile()
     QTemporaryDir dir;
     const QString path = dir.filePath("doc.ini");
     const QByteArray old = "; the user's file\nkept=1\n";
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(old);
-    }
+    QVERIFY(FileBytes::write(path, old));
 
     Ini ini(QFile::encodeName(path));
     ini.addSection("Big").setValue("value", QByteArray(256 * 1024, 'x'));
@@ -102,12 +63,12 @@ void IniFaultTest::failureAfterWritingStartedKeepsOldFile()
         QVERIFY_THROWS_EXCEPTION(IniError, ini.save());
     }
     QVERIFY(ini.modified());
-    QCOMPARE(readAll(path), old);
+    QCOMPARE(FileBytes::read(path), old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { "doc.ini" });
 
     ini.save();
     QVERIFY(!ini.modified());
-    QVERIFY(readAll(path).startsWith("; the user's file\r\nkept=1\r\n[Big]\r\nvalue=xxx"));
+    QVERIFY(FileBytes::read(path).startsWith("; the user's file\r\nkept=1\r\n[Big]\r\nvalue=xxx"));
 }
 
 QTEST_APPLESS_MAIN(IniFaultTest)

@@ -1,4 +1,5 @@
 #include "ini/Ini.h"
+#include "support/core/FileBytes.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -78,20 +79,16 @@ private Q_SLOTS:
 void IniRoundTripTest::unchangedDocumentKeepsEveryLine()
 {
     QTemporaryDir dir;
-    const QByteArray path = QFile::encodeName(dir.filePath("round.ini"));
+    const QString path = dir.filePath("round.ini");
     QRandomGenerator random(20240611);
     for (int round = 0; round < 5000; ++round) {
         const GeneratedFile file = generate(random);
         QByteArray saved;
         // Every so often through the file itself; a save syncs to disk, so not every time.
         if (round % 100 == 0) {
-            QFile out(QFile::decodeName(path));
-            QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            out.write(file.bytes);
-            out.close();
-            Ini(path).save();
-            QVERIFY(out.open(QIODevice::ReadOnly));
-            saved = out.readAll();
+            QVERIFY(FileBytes::write(path, file.bytes));
+            Ini(QFile::encodeName(path)).save();
+            saved = FileBytes::read(path);
         } else {
             Ini ini { QByteArray() };
             ini.parseData(file.bytes);
