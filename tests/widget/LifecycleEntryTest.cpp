@@ -1,27 +1,16 @@
 #include "app/ZolvenarMainForm.h"
+#include "support/DialogRecorder.h"
+#include "support/FormFixture.h"
 #include "support/FoundationChild.h"
 #include "toolkit/ApplicationEntry.h"
-#include "toolkit/MessageBoxes.h"
 #include "toolkit/ZolvenarApplication.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <stdexcept>
 
-namespace {
-
-struct Box
-{
-    QString text;
-    QString caption;
-};
-
-} // namespace
-
-class LifecycleEntryTest : public QObject
+class LifecycleEntryTest : public QObject, FormFixture
 {
     Q_OBJECT
 
@@ -29,39 +18,17 @@ public:
     static int child(const QByteArray &) { return 3; }
 
 private Q_SLOTS:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase() { QVERIFY(enterTemporaryDirectory()); }
+    void init() { boxes.install(); }
+    void cleanup() { DialogRecorder::uninstall(); }
 
     void mainFormRunsUntilClosedAndReturnsZero();
     void anythingThrownEndsWithTheFatalErrorBox_data();
     void anythingThrownEndsWithTheFatalErrorBox();
 
 private:
-    QTemporaryDir workDir;
-    QList<Box> boxes;
+    DialogRecorder boxes;
 };
-
-void LifecycleEntryTest::initTestCase()
-{
-    // The window reads and writes its settings in the working directory.
-    QVERIFY(workDir.isValid());
-    QVERIFY(QDir::setCurrent(workDir.path()));
-}
-
-void LifecycleEntryTest::init()
-{
-    boxes.clear();
-    MessageBoxes::setErrorHook([this](const QString &text, const QString &caption) { boxes << Box { text, caption }; });
-    MessageBoxes::setQuestionHook([](const QString &, const QString &) { return true; });
-}
-
-void LifecycleEntryTest::cleanup()
-{
-    MessageBoxes::setErrorHook({});
-    MessageBoxes::setQuestionHook({});
-    ZolvenarApplication::setErrorWindowHook({});
-}
 
 void LifecycleEntryTest::mainFormRunsUntilClosedAndReturnsZero()
 {
@@ -80,7 +47,7 @@ void LifecycleEntryTest::mainFormRunsUntilClosedAndReturnsZero()
         return form;
     });
     QCOMPARE(result, 0);
-    QCOMPARE(boxes.size(), 0);
+    QCOMPARE(boxes.errors.size(), 0);
     QCOMPARE(title, QStringLiteral("Zolvenar 0.5a"));
     QCOMPARE(clientSize, QSize(632, 447));
     QVERIFY(hasIcon);
@@ -115,9 +82,9 @@ void LifecycleEntryTest::anythingThrownEndsWithTheFatalErrorBox()
         return window;
     });
     QCOMPARE(result, 1);
-    QCOMPARE(boxes.size(), 1);
-    QCOMPARE(boxes[0].text, expectedText);
-    QCOMPARE(boxes[0].caption, QStringLiteral("Fatal Error"));
+    QCOMPARE(boxes.errors.size(), 1);
+    QCOMPARE(boxes.errors[0].text, expectedText);
+    QCOMPARE(boxes.errors[0].caption, QStringLiteral("Fatal Error"));
 }
 
 FOUNDATION_TEST_MAIN(LifecycleEntryTest)

@@ -1,5 +1,5 @@
 #include "app/MouseMoveRouter.h"
-#include "app/ZolvenarMainForm.h"
+#include "support/FormFixture.h"
 #include "widgets/PushCheckButton.h"
 
 #include <QApplication>
@@ -7,20 +7,15 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
 
 // Moves are delivered the way the window system delivers them: to the widget
 // under the pointer, through the application, so propagation and tracking apply.
-class MouseMoveRouterTest : public QObject
+class MouseMoveRouterTest : public QObject, FormFixture
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir dir;
-    std::unique_ptr<ZolvenarMainForm> form;
     QList<QPoint> seen;
 
     void moveOver(QWidget *widget, QPoint at, Qt::MouseButtons buttons = Qt::NoButton)
@@ -41,8 +36,7 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        QVERIFY(dir.isValid());
-        QVERIFY(QDir::setCurrent(dir.path()));
+        QVERIFY(enterTemporaryDirectory());
         MouseMoveRouter::setTargetForTesting([this](int x, int y) { seen << QPoint(x, y); });
     }
 
@@ -50,13 +44,11 @@ private Q_SLOTS:
 
     void init()
     {
-        form = std::make_unique<ZolvenarMainForm>();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(openForm());
         seen.clear();
     }
 
-    void cleanup() { form.reset(); }
+    void cleanup() { closeForm(); }
 
     void movesReachTheTracker_data();
     void movesReachTheTracker();

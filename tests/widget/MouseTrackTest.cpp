@@ -1,6 +1,7 @@
 #include "generation/MouseTrack.h"
-#include "app/ZolvenarMainForm.h"
 #include "generation/PasswordEngine.h"
+#include "support/DialogRecorder.h"
+#include "support/FormFixture.h"
 #include "support/FoundationChild.h"
 #include "toolkit/MessageBoxes.h"
 #include "toolkit/Threads.h"
@@ -18,17 +19,10 @@
 #include <QTimer>
 
 #include <condition_variable>
-#include <memory>
 #include <mutex>
 #include <thread>
 
 namespace {
-
-struct Box
-{
-    QString text;
-    QString caption;
-};
 
 void setNumbers(
     ZolvenarMainForm &form, const char *length, const char *count, const char *strength, const char *generators)
@@ -71,7 +65,7 @@ private:
 
 } // namespace
 
-class MouseTrackTest : public QObject
+class MouseTrackTest : public QObject, FormFixture
 {
     Q_OBJECT
 
@@ -79,11 +73,7 @@ public:
     static int child(const QByteArray &scenario);
 
 private:
-    QTemporaryDir dir;
-    std::unique_ptr<ZolvenarMainForm> form;
-    QList<Box> questions;
-    QList<Box> errors;
-    bool answer = true;
+    DialogRecorder boxes;
 
     ZolvenarMainForm::MouseTrack &track() { return *form->mouseTrack; }
     // Pointer positions that alternate far enough apart to give a sample each.
@@ -96,31 +86,17 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QVERIFY(dir.isValid());
-        QVERIFY(QDir::setCurrent(dir.path()));
-    }
+    void initTestCase() { QVERIFY(enterTemporaryDirectory()); }
     void init()
     {
-        questions.clear();
-        errors.clear();
-        answer = true;
-        MessageBoxes::setQuestionHook([this](const QString &text, const QString &caption) {
-            questions.append({ text, caption });
-            return answer;
-        });
-        MessageBoxes::setErrorHook([this](const QString &text, const QString &caption) {
-            errors.append({ text, caption });
-        });
-        form = std::make_unique<ZolvenarMainForm>();
+        boxes.install();
+        QVERIFY(openForm(Show::no));
     }
     void cleanup()
     {
-        form.reset();
+        closeForm();
         Threads::waitForAll();
-        MessageBoxes::setQuestionHook({});
-        MessageBoxes::setErrorHook({});
+        DialogRecorder::uninstall();
     }
 
     void moveRule();
@@ -178,8 +154,8 @@ void MouseTrackTest::runThroughTheWindow()
     form->toolTip = new ToolTipComponent(form.get());
     setNumbers(*form, "8", "3", "25", "0");
     form->generateClick();
-    QCOMPARE(questions.size(), 1);
-    QCOMPARE(questions[0].caption, QStringLiteral("Brindal"));
+    QCOMPARE(boxes.questions.size(), 1);
+    QCOMPARE(boxes.questions[0].caption, QStringLiteral("Brindal"));
     QVERIFY(form->checkGen->isChecked());
     QCOMPARE(form->checkGen->text(), QStringLiteral("Move the mouse around in this window or click here to stop"));
     QCOMPARE(form->windowTitle(), QStringLiteral("Zolvenar - 0%"));
@@ -238,16 +214,16 @@ void MouseTrackTest::rejectedStartsLeaveTheWindowIdle()
     form->checkIncludeCustom->setChecked(true);
     form->editIncludeCustom->setText(QStringLiteral("x x"));
     form->generateClick();
-    QCOMPARE(errors.size(), 1);
-    QCOMPARE(errors[0].text, QStringLiteral("Character sets must contain at least two characters"));
-    QCOMPARE(errors[0].caption, QStringLiteral("Brindal Error"));
-    QVERIFY(questions.isEmpty());
+    QCOMPARE(boxes.errors.size(), 1);
+    QCOMPARE(boxes.errors[0].text, QStringLiteral("Character sets must contain at least two characters"));
+    QCOMPARE(boxes.errors[0].caption, QStringLiteral("Brindal Error"));
+    QVERIFY(boxes.questions.isEmpty());
     QVERIFY(!track().running());
 
     form->editIncludeCustom->setText(QStringLiteral("xy"));
-    answer = false;
+    boxes.answer = false;
     form->generateClick();
-    QCOMPARE(questions.size(), 1);
+    QCOMPARE(boxes.questions.size(), 1);
     QVERIFY(!track().running());
     QVERIFY(!form->checkGen->isChecked());
     QCOMPARE(form->windowTitle(), ZolvenarMainForm::idleTitle);
@@ -278,9 +254,9 @@ void MouseTrackTest::generatorFailureBox()
             Threads::setRefuseForTesting(true);
         form->generateClick();
         Threads::setRefuseForTesting(false);
-        QCOMPARE(errors.size(), 1);
-        QCOMPARE(errors[0].text, expected);
-        QCOMPARE(errors[0].caption, QStringLiteral("Brindal Error"));
+        QCOMPARE(boxes.errors.size(), 1);
+        QCOMPARE(boxes.errors[0].text, expected);
+        QCOMPARE(boxes.errors[0].caption, QStringLiteral("Brindal Error"));
         // The run goes on with what started.
         QVERIFY(track().running());
         form->generateClick();

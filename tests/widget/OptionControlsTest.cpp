@@ -1,39 +1,21 @@
-#include "app/ZolvenarMainForm.h"
+#include "support/FormFixture.h"
 #include "widgets/IntComboBox.h"
 #include "widgets/PushCheckButton.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include <memory>
 #include <thread>
 
-class OptionControlsTest : public QObject
+class OptionControlsTest : public QObject, FormFixture
 {
     Q_OBJECT
 
-private:
-    QTemporaryDir dir;
-    std::unique_ptr<ZolvenarMainForm> form;
-
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QVERIFY(dir.isValid());
-        QVERIFY(QDir::setCurrent(dir.path()));
-    }
-
-    void init()
-    {
-        form = std::make_unique<ZolvenarMainForm>();
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    }
-
-    void cleanup() { form.reset(); }
+    void initTestCase() { QVERIFY(enterTemporaryDirectory()); }
+    void init() { QVERIFY(openForm(Show::active)); }
+    void cleanup() { closeForm(); }
 
     void itemLists();
     void normalizesEveryBox_data();

@@ -1,0 +1,40 @@
+#include "support/DialogRecorder.h"
+
+#include "toolkit/Clipboard.h"
+#include "toolkit/MessageBoxes.h"
+#include "toolkit/ZolvenarApplication.h"
+
+void DialogRecorder::install()
+{
+    *this = DialogRecorder();
+    MessageBoxes::setQuestionHook([this](const QString &text, const QString &caption) {
+        questions.append({ text, caption });
+        if (whileAsked)
+            whileAsked();
+        return answer;
+    });
+    MessageBoxes::setErrorHook([this](const QString &text, const QString &caption) {
+        errors.append({ text, caption });
+    });
+    Clipboard::setHooks({ [this](const QByteArray &text, bool persist) {
+                             clipboard = text;
+                             clipboardWrites.append(persist);
+                         },
+        [this] { return clipboard; } });
+    SaveFileDialog::setHook([this](SaveFileDialog &dialog) {
+        saveDialogs.append(dialog);
+        if (savePath.isEmpty())
+            return false;
+        dialog.fileName = savePath;
+        return true;
+    });
+}
+
+void DialogRecorder::uninstall()
+{
+    MessageBoxes::setQuestionHook({});
+    MessageBoxes::setErrorHook({});
+    Clipboard::setHooks({});
+    SaveFileDialog::setHook({});
+    ZolvenarApplication::setErrorWindowHook({});
+}
