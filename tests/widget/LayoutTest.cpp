@@ -1,4 +1,4 @@
-#include "app/ZolvenarMainForm.h"
+#include "support/FormFixture.h"
 #include "widgets/IntComboBox.h"
 #include "widgets/PushCheckButton.h"
 
@@ -8,19 +8,13 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include <memory>
-
-class LayoutTest : public QObject
+class LayoutTest : public QObject, FormFixture
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir dir;
-    std::unique_ptr<ZolvenarMainForm> form;
-
     // Resizes the client area and lets the window system catch up.
     void resizeClient(int width, int height)
     {
@@ -37,31 +31,23 @@ private:
     void checkSharedFigures();
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        // The window reads and writes its settings file in the working directory.
-        QVERIFY(dir.isValid());
-        QVERIFY(QDir::setCurrent(dir.path()));
-    }
+    void initTestCase() { QVERIFY(enterTemporaryDirectory()); }
 
     void init()
     {
-        form = std::make_unique<ZolvenarMainForm>();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(openForm());
         resizeClient(632, 447);
         QCOMPARE(form->size(), QSize(632, 447));
     }
 
-    void cleanup() { form.reset(); }
+    void cleanup() { closeForm(); }
 
-    void expandedAtDefaultSize();
-    void collapsedAtDefaultSize();
+    void panelStatesAtDefaultSize_data();
+    void panelStatesAtDefaultSize();
     void smallestClientArea();
     void shrinkingGrowsBack_data();
     void shrinkingGrowsBack();
     void typedComboTextSurvivesResize();
-    void expandAfterCollapse();
     void accessibleNames();
 };
 
@@ -89,29 +75,50 @@ void LayoutTest::checkSharedFigures()
         QCOMPARE(form->listButtons[i]->geometry(), QRect(xs[i], 419, 153, 24));
 }
 
-void LayoutTest::expandedAtDefaultSize()
+void LayoutTest::panelStatesAtDefaultSize_data()
 {
-    checkSharedFigures();
-    QCOMPARE(form->checkSettings->y(), 176);
-    QCOMPARE(form->checkGen->geometry(), QRect(4, 198, 624, 28));
-    QCOMPARE(form->listResult->geometry(), QRect(4, 230, 624, 161));
-    QVERIFY(form->buttonShow->isHidden());
-    for (QWidget *control : form->optionPanel)
-        QVERIFY2(control->isVisible(), qPrintable(control->objectName()));
+    QTest::addColumn<QStringList>("steps"); // "collapse" as a run does, "show" clicks the settings button
+    QTest::addColumn<QPoint>("settingsAt");
+    QTest::addColumn<QRect>("generate");
+    QTest::addColumn<QRect>("list");
+    const QPoint expandedSettings(374, 176);
+    const QPoint collapsedSettings(374, 6);
+    const QRect collapsedGenerate(4, 32, 624, 28);
+    const QRect collapsedList(4, 64, 624, 327);
+    QTest::newRow("expanded") << QStringList() << expandedSettings << QRect(4, 198, 624, 28) << QRect(4, 230, 624, 161);
+    QTest::newRow("collapsed") << QStringList { "collapse" } << collapsedSettings << collapsedGenerate << collapsedList;
+    // Expanding again leaves the generate button two pixels lower than at the start.
+    QTest::newRow("expanded after a collapse")
+        << QStringList { "collapse", "show" } << expandedSettings << QRect(4, 200, 624, 28) << QRect(4, 232, 624, 159);
+    QTest::newRow("the next run collapses again")
+        << QStringList { "collapse", "show", "collapse" } << collapsedSettings << collapsedGenerate << collapsedList;
 }
 
-void LayoutTest::collapsedAtDefaultSize()
+void LayoutTest::panelStatesAtDefaultSize()
 {
-    collapse();
+    QFETCH(QStringList, steps);
+    QFETCH(QPoint, settingsAt);
+    QFETCH(QRect, generate);
+    QFETCH(QRect, list);
+    for (const QString &step : steps) {
+        if (step == QLatin1String("collapse"))
+            collapse();
+        else
+            QTest::mouseClick(form->buttonShow, Qt::LeftButton);
+    }
+    const bool collapsed = steps.value(steps.size() - 1) == QLatin1String("collapse");
+
     checkSharedFigures();
-    QCOMPARE(form->checkSettings->pos(), QPoint(374, 6));
-    QCOMPARE(form->checkGen->geometry(), QRect(4, 32, 624, 28));
-    QCOMPARE(form->listResult->geometry(), QRect(4, 64, 624, 327));
-    QCOMPARE(form->buttonShow->pos(), QPoint(4, 4));
-    QVERIFY(form->buttonShow->isVisible());
+    QCOMPARE(form->settingsCollapsed, collapsed);
+    QCOMPARE(form->checkSettings->pos(), settingsAt);
     QVERIFY(form->checkSettings->isVisible());
+    QCOMPARE(form->checkGen->geometry(), generate);
+    QCOMPARE(form->listResult->geometry(), list);
+    QCOMPARE(form->buttonShow->isVisible(), collapsed);
+    if (collapsed)
+        QCOMPARE(form->buttonShow->pos(), QPoint(4, 4));
     for (QWidget *control : form->optionPanel)
-        QVERIFY2(control->isHidden(), qPrintable(control->objectName()));
+        QVERIFY2(control->isVisible() != collapsed, qPrintable(control->objectName()));
 }
 
 void LayoutTest::smallestClientArea()
@@ -169,24 +176,6 @@ void LayoutTest::typedComboTextSurvivesResize()
         QVERIFY(!combo->lineEdit()->hasSelectedText());
     }
     QCOMPARE(combo->lineEdit()->cursorPosition(), 1); // the selection collapsed to its start
-}
-
-void LayoutTest::expandAfterCollapse()
-{
-    collapse();
-    QTest::mouseClick(form->buttonShow, Qt::LeftButton);
-    QVERIFY(!form->settingsCollapsed);
-    QVERIFY(form->buttonShow->isHidden());
-    for (QWidget *control : form->optionPanel)
-        QVERIFY2(control->isVisible(), qPrintable(control->objectName()));
-    QCOMPARE(form->checkSettings->pos(), QPoint(374, 176));
-    QCOMPARE(form->checkGen->geometry(), QRect(4, 200, 624, 28));
-    QCOMPARE(form->listResult->geometry(), QRect(4, 232, 624, 159));
-
-    // The next run collapses the panel again.
-    collapse();
-    QVERIFY(form->buttonShow->isVisible());
-    QCOMPARE(form->checkGen->geometry(), QRect(4, 32, 624, 28));
 }
 
 void LayoutTest::accessibleNames()
