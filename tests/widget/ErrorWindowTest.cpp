@@ -1,5 +1,6 @@
 #include "toolkit/ErrorWindow.h"
 #include "support/FoundationChild.h"
+#include "support/ModalWatch.h"
 #include "toolkit/UiPoster.h"
 #include "toolkit/ZolvenarApplication.h"
 
@@ -19,26 +20,6 @@ protected:
     void keyPressEvent(QKeyEvent *) override { throw std::runtime_error("from a key handler"); }
 };
 
-ErrorWindow *openErrorWindow()
-{
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *window = qobject_cast<ErrorWindow *>(widget); window && window->isVisible())
-            return window;
-    }
-    return nullptr;
-}
-
-// Acts on the error window once its own loop is running.
-void whenErrorWindowOpens(std::function<void(ErrorWindow &)> action)
-{
-    QTimer::singleShot(0, qApp, [action = std::move(action)] {
-        if (ErrorWindow *window = openErrorWindow())
-            action(*window);
-        else
-            whenErrorWindowOpens(action);
-    });
-}
-
 } // namespace
 
 class ErrorWindowTest : public QObject
@@ -54,8 +35,8 @@ private Q_SLOTS:
     void everyHandlerKindReachesTheErrorWindow_data();
     void everyHandlerKindReachesTheErrorWindow();
     void continueDropsTheErrorAndTheLoopGoesOn();
-    void quitWritesTheErrorLineAndExitsWithOne();
-    void secondErrorWhileOpenEndsAtOnce();
+    void endingPathsWriteTheErrorLineAndExitWithOne_data();
+    void endingPathsWriteTheErrorLineAndExitWithOne();
 };
 
 void ErrorWindowTest::everyHandlerKindReachesTheErrorWindow_data()
@@ -122,7 +103,7 @@ void ErrorWindowTest::everyHandlerKindReachesTheErrorWindow()
 void ErrorWindowTest::continueDropsTheErrorAndTheLoopGoesOn()
 {
     QString message, details, continueText, quitText;
-    whenErrorWindowOpens([&](ErrorWindow &window) {
+    ModalWatch::whenOpen<ErrorWindow>([&](ErrorWindow &window) {
         message = window.findChild<QLabel *>(QStringLiteral("errorMessage"))->text();
         details = window.findChild<QPlainTextEdit *>(QStringLiteral("errorText"))->toPlainText();
         continueText = window.continueButton()->text();
@@ -145,33 +126,36 @@ void ErrorWindowTest::continueDropsTheErrorAndTheLoopGoesOn()
     QCOMPARE(details, QStringLiteral("Wrong turn: ü"));
     QCOMPARE(continueText, QStringLiteral("&Continue"));
     QCOMPARE(quitText, QStringLiteral("&Quit"));
-    QVERIFY(!openErrorWindow());
+    QVERIFY(!ModalWatch::visible<ErrorWindow>());
     QTest::mouseClick(&button, Qt::LeftButton);
     QCOMPARE(clicks, 2);
 }
 
-void ErrorWindowTest::quitWritesTheErrorLineAndExitsWithOne()
+void ErrorWindowTest::endingPathsWriteTheErrorLineAndExitWithOne_data()
 {
-    const FoundationChild result = FoundationChild::run(QStringLiteral("quit"));
-    QVERIFY2(!result.crashed, result.standardError.constData());
-    QCOMPARE(result.exitCode, 1);
-    QCOMPARE(result.standardOutput, QByteArray("Error: Wrong turn: \xc3\xbc\n"));
+    QTest::addColumn<QString>("scenario");
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("Quit") << "quit" << QByteArray("Error: Wrong turn: \xc3\xbc\n");
+    QTest::newRow("a second error while the window is open") << "second" << QByteArray("Error: second error\n");
 }
 
-void ErrorWindowTest::secondErrorWhileOpenEndsAtOnce()
+void ErrorWindowTest::endingPathsWriteTheErrorLineAndExitWithOne()
 {
-    const FoundationChild result = FoundationChild::run(QStringLiteral("second"));
+    QFETCH(QString, scenario);
+    QFETCH(QByteArray, line);
+    const FoundationChild result = FoundationChild::run(scenario);
     QVERIFY2(!result.crashed, result.standardError.constData());
     QCOMPARE(result.exitCode, 1);
-    QCOMPARE(result.standardOutput, QByteArray("Error: second error\n"));
+    QCOMPARE(result.standardOutput, line);
 }
 
 int ErrorWindowTest::child(const QByteArray &scenario)
 {
     if (scenario == "quit") {
-        whenErrorWindowOpens([](ErrorWindow &window) { QTest::mouseClick(window.quitButton(), Qt::LeftButton); });
+        ModalWatch::whenOpen<ErrorWindow>(
+            [](ErrorWindow &window) { QTest::mouseClick(window.quitButton(), Qt::LeftButton); });
     } else if (scenario == "second") {
-        whenErrorWindowOpens([](ErrorWindow &) { throw std::runtime_error("second error"); });
+        ModalWatch::whenOpen<ErrorWindow>([](ErrorWindow &) { throw std::runtime_error("second error"); });
     } else {
         return 3;
     }

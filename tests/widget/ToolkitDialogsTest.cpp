@@ -1,3 +1,4 @@
+#include "support/ModalWatch.h"
 #include "toolkit/Clipboard.h"
 #include "toolkit/MessageBoxes.h"
 #include "toolkit/PendingMessages.h"
@@ -12,24 +13,6 @@
 #include <QTimer>
 
 #include <stdexcept>
-
-namespace {
-
-// Acts on the first visible top-level of type Window once its modal loop runs.
-template <typename Window> void whenOpen(std::function<void(Window &)> action)
-{
-    QTimer::singleShot(0, qApp, [action = std::move(action)] {
-        for (QWidget *widget : QApplication::topLevelWidgets()) {
-            if (auto *window = qobject_cast<Window *>(widget); window && window->isVisible()) {
-                action(*window);
-                return;
-            }
-        }
-        whenOpen<Window>(action);
-    });
-}
-
-} // namespace
 
 class ToolkitDialogsTest : public QObject
 {
@@ -82,7 +65,7 @@ void ToolkitDialogsTest::saveDialogIsConfiguredFieldByField()
     QStringList filters;
     bool confirmsOverwrite = false;
     QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
-    whenOpen<QFileDialog>([&](QFileDialog &dialog) {
+    ModalWatch::whenOpen<QFileDialog>([&](QFileDialog &dialog) {
         title = dialog.windowTitle();
         suffix = dialog.defaultSuffix();
         filters = dialog.nameFilters();
@@ -106,7 +89,7 @@ void ToolkitDialogsTest::saveDialogIsConfiguredFieldByField()
     QCOMPARE(selected, folder.filePath(QStringLiteral("Password.txt")));
     QCOMPARE(dialog.fileName, selected);
 
-    whenOpen<QFileDialog>([](QFileDialog &dialog) { dialog.reject(); });
+    ModalWatch::whenOpen<QFileDialog>([](QFileDialog &dialog) { dialog.reject(); });
     QVERIFY(!dialog.show(nullptr));
 }
 
@@ -151,7 +134,7 @@ void ToolkitDialogsTest::questionBoxDefaultsToNoAndErrorBoxHasOk()
         buttons = box.standardButtons();
         defaultButton = box.defaultButton();
     };
-    whenOpen<QMessageBox>([&](QMessageBox &box) {
+    ModalWatch::whenOpen<QMessageBox>([&](QMessageBox &box) {
         inspect(box);
         QCOMPARE(defaultButton, box.button(QMessageBox::No));
         box.defaultButton()->click();
@@ -163,10 +146,10 @@ void ToolkitDialogsTest::questionBoxDefaultsToNoAndErrorBoxHasOk()
     QCOMPARE(icon, QMessageBox::Question);
     QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No);
 
-    whenOpen<QMessageBox>([](QMessageBox &box) { box.button(QMessageBox::Yes)->click(); });
+    ModalWatch::whenOpen<QMessageBox>([](QMessageBox &box) { box.button(QMessageBox::Yes)->click(); });
     QVERIFY(MessageBoxes::askYesNo(QStringLiteral("Sure?"), QStringLiteral("Zolvenar")));
 
-    whenOpen<QMessageBox>([&](QMessageBox &box) {
+    ModalWatch::whenOpen<QMessageBox>([&](QMessageBox &box) {
         inspect(box);
         box.button(QMessageBox::Ok)->click();
     });
