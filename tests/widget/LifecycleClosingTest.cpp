@@ -1,18 +1,15 @@
-#include "app/ZolvenarMainForm.h"
 #include "generation/MouseTrack.h"
+#include "support/DialogRecorder.h"
+#include "support/FormFixture.h"
 #include "support/FoundationChild.h"
 #include "toolkit/Clipboard.h"
-#include "toolkit/MessageBoxes.h"
 #include "toolkit/ZolvenarApplication.h"
 
 #include <QCheckBox>
-#include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <stdexcept>
@@ -25,22 +22,9 @@ const QString runningQuestion
 const QString unsavedQuestion = QStringLiteral("There are unsaved changes. Are you sure you want to exit?");
 const QString settingsFile = QStringLiteral("Zolvenar.ini");
 
-struct Question
-{
-    QString text;
-    QString caption;
-    bool pausedWhileAsked;
-};
-
-struct ClipboardWrite
-{
-    QByteArray text;
-    bool persist;
-};
-
 } // namespace
 
-class LifecycleClosingTest : public QObject
+class LifecycleClosingTest : public QObject, FormFixture
 {
     Q_OBJECT
 
@@ -48,70 +32,39 @@ public:
     static int child(const QByteArray &) { return 3; }
 
 private Q_SLOTS:
-    void initTestCase();
+    void initTestCase() { QVERIFY(enterTemporaryDirectory()); }
     void init();
     void cleanup();
 
     void closingAsksOnlyWhenSomethingWouldBeLost_data();
     void closingAsksOnlyWhenSomethingWouldBeLost();
     void failedQuestionStillClearsPaused();
-    void clipboardIsEmptiedOnlyWhileItHoldsTheCopy_data();
-    void clipboardIsEmptiedOnlyWhileItHoldsTheCopy();
+    void clipboardIsEmptiedOnlyWhileItHoldsOurCopy_data();
+    void clipboardIsEmptiedOnlyWhileItHoldsOurCopy();
     void clipboardFailureKeepsTheWindowOpenWithoutSaving();
     void optionsEnabledFollowsTheListAndWorkerCallsReachTheWindowThread();
 
 private:
-    std::unique_ptr<ZolvenarMainForm> makeForm();
-
-    QTemporaryDir workDir;
-    QList<Question> questions;
-    QList<ClipboardWrite> clipboardWrites;
-    QByteArray clipboardText;
-    std::function<bool()> answer;
-    ZolvenarMainForm *current = nullptr;
+    DialogRecorder boxes;
+    QList<bool> pausedWhileAsked;
 };
-
-void LifecycleClosingTest::initTestCase()
-{
-    QVERIFY(workDir.isValid());
-    QVERIFY(QDir::setCurrent(workDir.path()));
-}
 
 void LifecycleClosingTest::init()
 {
     QFile::remove(settingsFile);
-    questions.clear();
-    clipboardWrites.clear();
-    clipboardText.clear();
-    answer = [] { return true; };
-    MessageBoxes::setQuestionHook([this](const QString &text, const QString &caption) {
-        questions << Question { text, caption, current && current->mouseTrack->paused() };
-        return answer();
-    });
-    MessageBoxes::setErrorHook([](const QString &text, const QString &) { QFAIL(qPrintable(text)); });
-    Clipboard::setHooks({ [this](const QByteArray &text, bool persist) {
-                             clipboardWrites << ClipboardWrite { text, persist };
-                         },
-        [this] { return clipboardText; } });
+    boxes.install();
+    pausedWhileAsked.clear();
+    boxes.whileAsked = [this] { pausedWhileAsked << form->mouseTrack->paused(); };
+    QVERIFY(openForm());
+    // A save would now create the file, so its absence shows no save happened.
+    form->checkSettings->setChecked(true);
 }
 
 void LifecycleClosingTest::cleanup()
 {
-    current = nullptr;
-    MessageBoxes::setQuestionHook({});
-    MessageBoxes::setErrorHook({});
-    Clipboard::setHooks({});
-    ZolvenarApplication::setErrorWindowHook({});
-}
-
-std::unique_ptr<ZolvenarMainForm> LifecycleClosingTest::makeForm()
-{
-    auto form = std::make_unique<ZolvenarMainForm>();
-    // A save would now create the file, so its absence shows no save happened.
-    form->checkSettings->setChecked(true);
-    form->show();
-    current = form.get();
-    return form;
+    closeForm();
+    DialogRecorder::uninstall();
+    QCOMPARE(boxes.errors.size(), 0);
 }
 
 void LifecycleClosingTest::closingAsksOnlyWhenSomethingWouldBeLost_data()
@@ -136,22 +89,22 @@ void LifecycleClosingTest::closingAsksOnlyWhenSomethingWouldBeLost()
     QFETCH(bool, yes);
     QFETCH(QString, expectedQuestion);
     QFETCH(bool, closes);
-    auto form = makeForm();
     if (running) {
         form->mouseTrack->start();
         QVERIFY(form->mouseTrack->running());
-        questions.clear(); // only the closing questions count
+        boxes.questions.clear(); // only the closing questions count
+        pausedWhileAsked.clear();
     }
     form->unsavedPasswords = unsaved;
-    answer = [yes] { return yes; };
+    boxes.answer = yes;
 
     QCOMPARE(form->close(), closes);
 
-    QCOMPARE(questions.size(), expectedQuestion.isEmpty() ? 0 : 1);
+    QCOMPARE(boxes.questions.size(), expectedQuestion.isEmpty() ? 0 : 1);
     if (!expectedQuestion.isEmpty()) {
-        QCOMPARE(questions[0].text, expectedQuestion);
-        QCOMPARE(questions[0].caption, QStringLiteral("Zolvenar"));
-        QVERIFY(questions[0].pausedWhileAsked);
+        QCOMPARE(boxes.questions[0].text, expectedQuestion);
+        QCOMPARE(boxes.questions[0].caption, QStringLiteral("Zolvenar"));
+        QCOMPARE(pausedWhileAsked, QList<bool> { true });
     }
     QVERIFY(!form->mouseTrack->paused());
     QCOMPARE(form->isVisible(), !closes);
@@ -163,53 +116,55 @@ void LifecycleClosingTest::closingAsksOnlyWhenSomethingWouldBeLost()
 
 void LifecycleClosingTest::failedQuestionStillClearsPaused()
 {
-    auto form = makeForm();
     form->unsavedPasswords = true;
-    answer = []() -> bool { throw std::runtime_error("no box"); };
+    boxes.whileAsked = [this] {
+        pausedWhileAsked << form->mouseTrack->paused();
+        throw std::runtime_error("no box");
+    };
     bool cancel = false;
     QVERIFY_THROWS_EXCEPTION(std::runtime_error, form->onFormClosing(cancel));
-    QCOMPARE(questions.size(), 1);
-    QVERIFY(questions[0].pausedWhileAsked);
+    QCOMPARE(pausedWhileAsked, QList<bool> { true });
     QVERIFY(!form->mouseTrack->paused());
     QVERIFY(!QFile::exists(settingsFile));
 }
 
-void LifecycleClosingTest::clipboardIsEmptiedOnlyWhileItHoldsTheCopy_data()
+void LifecycleClosingTest::clipboardIsEmptiedOnlyWhileItHoldsOurCopy_data()
 {
     QTest::addColumn<bool>("clearOnExit");
-    QTest::addColumn<QByteArray>("copied");
-    QTest::addColumn<QByteArray>("clipboard");
+    QTest::addColumn<bool>("copied");
+    QTest::addColumn<QByteArray>("clipboardAtExit");
     QTest::addColumn<bool>("emptied");
     const QByteArray copy = "Ab3$x\r\nQ9!zz";
-    QTest::newRow("still the copy") << true << copy << copy << true;
-    QTest::newRow("the copy with other line breaks and spacing")
-        << true << copy << QByteArray(" Ab3$x\n\tQ9!zz\f\v ") << true;
-    QTest::newRow("other text copied since") << true << copy << QByteArray("Ab3$x") << false;
-    QTest::newRow("no copy since start, empty clipboard") << true << QByteArray() << QByteArray() << false;
-    QTest::newRow("option off") << false << copy << copy << false;
+    QTest::newRow("still our copy") << true << true << copy << true;
+    QTest::newRow("our copy with other line breaks and spacing")
+        << true << true << QByteArray(" Ab3$x\n\tQ9!zz\f\v ") << true;
+    QTest::newRow("other text copied since") << true << true << QByteArray("Ab3$x") << false;
+    QTest::newRow("no copy since start, empty clipboard") << true << false << QByteArray() << false;
+    QTest::newRow("option off") << false << true << copy << false;
 }
 
-void LifecycleClosingTest::clipboardIsEmptiedOnlyWhileItHoldsTheCopy()
+void LifecycleClosingTest::clipboardIsEmptiedOnlyWhileItHoldsOurCopy()
 {
     QFETCH(bool, clearOnExit);
-    QFETCH(QByteArray, copied);
-    QFETCH(QByteArray, clipboard);
+    QFETCH(bool, copied);
+    QFETCH(QByteArray, clipboardAtExit);
     QFETCH(bool, emptied);
-    auto form = makeForm();
     form->checkClearClipboard->setChecked(clearOnExit);
-    if (!copied.isEmpty()) {
-        QByteArray squeezed = copied;
-        squeezed.replace("\r\n", "");
-        form->clipboardDigest = QCryptographicHash::hash(squeezed, QCryptographicHash::Md5);
+    if (copied) {
+        form->listResult->addItems({ QStringLiteral("Ab3$x"), QStringLiteral("Q9!zz") });
+        form->copyClick();
     }
-    clipboardText = clipboard;
+    boxes.clipboard = clipboardAtExit;
 
     QVERIFY(form->close());
-    QCOMPARE(clipboardWrites.size(), emptied ? 1 : 0);
-    if (emptied) {
-        QCOMPARE(clipboardWrites[0].text, QByteArray());
-        QVERIFY(!clipboardWrites[0].persist);
-    }
+    QVERIFY(boxes.questions.isEmpty()); // a copy leaves nothing unsaved
+    QList<bool> writes; // the persist flag of each
+    if (copied)
+        writes << true;
+    if (emptied)
+        writes << false;
+    QCOMPARE(boxes.clipboardWrites, writes);
+    QCOMPARE(boxes.clipboard, emptied ? QByteArray() : clipboardAtExit);
     QVERIFY(QFile::exists(settingsFile));
 }
 
@@ -222,7 +177,6 @@ void LifecycleClosingTest::clipboardFailureKeepsTheWindowOpenWithoutSaving()
     });
     Clipboard::setHooks(
         { {}, []() -> QByteArray { throw std::runtime_error("Unable to obtain clipboard data object"); } });
-    auto form = makeForm();
     form->checkClearClipboard->setChecked(true);
 
     QVERIFY(!form->close());
@@ -233,13 +187,12 @@ void LifecycleClosingTest::clipboardFailureKeepsTheWindowOpenWithoutSaving()
 
 void LifecycleClosingTest::optionsEnabledFollowsTheListAndWorkerCallsReachTheWindowThread()
 {
-    auto form = makeForm();
     form->setOptionsEnabled(true);
     for (QPushButton *button : form->listButtons)
         QVERIFY(!button->isEnabled());
 
     form->listResult->addItem(QStringLiteral("pw"));
-    std::thread([&form] { form->setOptionsEnabled(false); }).join();
+    std::thread([this] { form->setOptionsEnabled(false); }).join();
     QVERIFY(form->buttonReset->isEnabled()); // not touched from the worker
     QTRY_VERIFY(!form->buttonReset->isEnabled());
     for (QPushButton *button : form->listButtons)

@@ -1,33 +1,25 @@
-#include "app/ZolvenarMainForm.h"
 #include "results/ClipboardDigest.h"
+#include "support/DialogRecorder.h"
+#include "support/FormFixture.h"
+#include "support/core/FileBytes.h"
+#include "support/core/FileSizeLimit.h"
 #include "toolkit/Clipboard.h"
-#include "toolkit/MessageBoxes.h"
 #include "toolkit/PendingMessages.h"
-#include "toolkit/SaveFileDialog.h"
 #include "widgets/PushCheckButton.h"
 
 #include <QCheckBox>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
-#include <memory>
+#include <optional>
 #include <stdexcept>
 
 namespace {
-
-struct Question
-{
-    QString text;
-    QString caption;
-};
 
 mode_t modeOf(const QString &path)
 {
@@ -37,29 +29,14 @@ mode_t modeOf(const QString &path)
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? (info.st_mode & 07777) : 0;
 }
 
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file>");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes, mode_t mode)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-    file.close();
-    QCOMPARE(::chmod(QFile::encodeName(path).constData(), mode), 0);
-}
-
 } // namespace
 
-class ResultsActionsTest : public QObject
+class ResultsActionsTest : public QObject, FormFixture
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
+    void initTestCase() { QVERIFY(enterTemporaryDirectory()); }
     void init();
     void cleanup();
 
@@ -78,11 +55,9 @@ private Q_SLOTS:
     void copyOnEmptyListOnlyClearsFlag();
     void copyFailureKeepsFlag_data();
     void copyFailureKeepsFlag();
-    void closingEmptiesClipboardOnlyWhileItHoldsOurText_data();
-    void closingEmptiesClipboardOnlyWhileItHoldsOurText();
     void saveCancelledWritesNothing();
-    void saveWritesCopiedBytesOwnerOnly();
-    void saveReplacesFileKeepingItsMode();
+    void saveWritesTheCopiedBytes_data();
+    void saveWritesTheCopiedBytes();
     void saveFailureKeepsFlagAndEarlierFile_data();
     void saveFailureKeepsFlagAndEarlierFile();
 
@@ -91,56 +66,21 @@ private:
     void select(const QList<int> &rows);
     QStringList items() const;
     QList<int> selectedRows() const;
-    void answerSaveWith(const QString &path);
 
-    std::unique_ptr<QTemporaryDir> workDir;
-    std::unique_ptr<ZolvenarMainForm> form;
-    QList<Question> questions;
-    bool answer = true;
-    QByteArray clipboard;
-    QList<bool> clipboardPersist;
-    QList<SaveFileDialog> dialogs;
+    DialogRecorder boxes;
 };
-
-void ResultsActionsTest::initTestCase()
-{
-    // The window reads and writes its settings file in the working directory.
-    workDir = std::make_unique<QTemporaryDir>();
-    QVERIFY(workDir->isValid());
-    QVERIFY(QDir::setCurrent(workDir->path()));
-}
 
 void ResultsActionsTest::init()
 {
-    questions.clear();
-    answer = true;
-    clipboard.clear();
-    clipboardPersist.clear();
-    dialogs.clear();
-    MessageBoxes::setQuestionHook([this](const QString &text, const QString &caption) {
-        questions.append({ text, caption });
-        return answer;
-    });
-    Clipboard::setHooks({ [this](const QByteArray &text, bool persist) {
-                             clipboard = text;
-                             clipboardPersist.append(persist);
-                         },
-        [this] { return clipboard; } });
-    SaveFileDialog::setHook([this](SaveFileDialog &dialog) {
-        dialogs.append(dialog);
-        return false;
-    });
-    form = std::make_unique<ZolvenarMainForm>();
-    form->show();
+    boxes.install();
+    QVERIFY(openForm(Show::exposed));
 }
 
 void ResultsActionsTest::cleanup()
 {
-    form.reset();
+    closeForm();
     PendingMessages::setQuitting(false);
-    MessageBoxes::setQuestionHook({});
-    Clipboard::setHooks({});
-    SaveFileDialog::setHook({});
+    DialogRecorder::uninstall();
 }
 
 // As a finished run leaves the window: the passwords listed, unsaved, buttons on.
@@ -173,15 +113,6 @@ QList<int> ResultsActionsTest::selectedRows() const
             rows << row;
     }
     return rows;
-}
-
-void ResultsActionsTest::answerSaveWith(const QString &path)
-{
-    SaveFileDialog::setHook([this, path](SaveFileDialog &dialog) {
-        dialogs.append(dialog);
-        dialog.fileName = path;
-        return true;
-    });
 }
 
 void ResultsActionsTest::selectAllKeepsLowestSelected_data()
@@ -222,13 +153,13 @@ void ResultsActionsTest::deleteAsksWithCountAndNoChangesNothing()
     QFETCH(QString, question);
     fill({ "p0", "p1", "p2", "p3", "p4", "p5" });
     select(rows);
-    answer = false;
+    boxes.answer = false;
 
     form->deleteClick();
 
-    QCOMPARE(questions.size(), 1);
-    QCOMPARE(questions[0].text, question);
-    QCOMPARE(questions[0].caption, QStringLiteral("Delete Items"));
+    QCOMPARE(boxes.questions.size(), 1);
+    QCOMPARE(boxes.questions[0].text, question);
+    QCOMPARE(boxes.questions[0].caption, QStringLiteral("Delete Items"));
     QCOMPARE(items(), (QStringList { "p0", "p1", "p2", "p3", "p4", "p5" }));
     QCOMPARE(selectedRows(), rows);
     QVERIFY(form->unsavedPasswords);
@@ -330,7 +261,7 @@ void ResultsActionsTest::deleteWithNothingSelected()
 
     form->deleteClick();
 
-    QVERIFY(questions.isEmpty());
+    QVERIFY(boxes.questions.isEmpty());
     QCOMPARE(items(), passwords);
     QCOMPARE(form->unsavedPasswords, unsavedAfter);
 }
@@ -368,8 +299,8 @@ void ResultsActionsTest::copyPutsExportTextOnClipboard()
 
     form->copyClick();
 
-    QCOMPARE(clipboard, expected);
-    QCOMPARE(clipboardPersist, QList<bool> { true });
+    QCOMPARE(boxes.clipboard, expected);
+    QCOMPARE(boxes.clipboardWrites, QList<bool> { true });
     QVERIFY(!form->unsavedPasswords);
     QCOMPARE(form->clipboardDigest,
         QCryptographicHash::hash(QByteArray(expected).replace("\r\n", ""), QCryptographicHash::Md5));
@@ -382,7 +313,7 @@ void ResultsActionsTest::copyOnEmptyListOnlyClearsFlag()
     form->copyClick();
 
     QVERIFY(!form->unsavedPasswords);
-    QVERIFY(clipboardPersist.isEmpty());
+    QVERIFY(boxes.clipboardWrites.isEmpty());
     QCOMPARE(form->clipboardDigest, QByteArray(16, '\0'));
 }
 
@@ -428,41 +359,14 @@ void ResultsActionsTest::copyFailureKeepsFlag()
     QCOMPARE(form->clipboardDigest, digest);
 }
 
-void ResultsActionsTest::closingEmptiesClipboardOnlyWhileItHoldsOurText_data()
-{
-    QTest::addColumn<QByteArray>("clipboardAtExit");
-    QTest::addColumn<bool>("emptied");
-
-    QTest::newRow("our passwords") << QByteArray("abc\r\ndef") << true;
-    QTest::newRow("our passwords with other line breaks") << QByteArray("abc\ndef\n ") << true;
-    QTest::newRow("text copied from elsewhere") << QByteArray("hello") << false;
-}
-
-void ResultsActionsTest::closingEmptiesClipboardOnlyWhileItHoldsOurText()
-{
-    QFETCH(QByteArray, clipboardAtExit);
-    QFETCH(bool, emptied);
-    fill({ "abc", "def" });
-    form->checkClearClipboard->setChecked(true);
-    form->copyClick();
-    clipboard = clipboardAtExit;
-
-    bool cancel = false;
-    form->onFormClosing(cancel);
-
-    QVERIFY(!cancel);
-    QVERIFY(questions.isEmpty()); // copied, so nothing is unsaved
-    QCOMPARE(clipboard.isEmpty(), emptied);
-}
-
 void ResultsActionsTest::saveCancelledWritesNothing()
 {
     fill({ "abc" });
 
     form->saveClick();
 
-    QCOMPARE(dialogs.size(), 1);
-    const SaveFileDialog &dialog = dialogs[0];
+    QCOMPARE(boxes.saveDialogs.size(), 1);
+    const SaveFileDialog &dialog = boxes.saveDialogs[0];
     QCOMPARE(dialog.title, QStringLiteral("Save passwords as..."));
     QCOMPARE(dialog.filter, QStringLiteral("Text Files(*.txt)|*.txt|All Files(*.*)|*.*"));
     QCOMPARE(dialog.fileName, QStringLiteral("Password.txt"));
@@ -473,36 +377,39 @@ void ResultsActionsTest::saveCancelledWritesNothing()
     QVERIFY(!QFile::exists(QStringLiteral("Password.txt")));
 }
 
-void ResultsActionsTest::saveWritesCopiedBytesOwnerOnly()
+void ResultsActionsTest::saveWritesTheCopiedBytes_data()
 {
+    QTest::addColumn<QByteArray>("earlier"); // null: no file yet
+    QTest::addColumn<int>("earlierMode");
+    QTest::addColumn<int>("mode");
+    QTest::newRow("a new file is the owner's only") << QByteArray() << 0 << 0600;
+    QTest::newRow("a replaced file keeps its mode")
+        << QByteArray("an older and longer list of passwords") << 0640 << 0640;
+}
+
+void ResultsActionsTest::saveWritesTheCopiedBytes()
+{
+    QFETCH(QByteArray, earlier);
+    QFETCH(int, earlierMode);
+    QFETCH(int, mode);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("new.txt"));
-    answerSaveWith(path);
+    const QString path = dir.filePath(QStringLiteral("Password.txt"));
+    if (!earlier.isNull()) {
+        QVERIFY(FileBytes::write(path, earlier));
+        QVERIFY(::chmod(QFile::encodeName(path).constData(), mode_t(earlierMode)) == 0);
+    }
+    boxes.answerSaveWith(path);
     fill({ "abc", "def", "ghi" });
     const mode_t oldMask = ::umask(022);
 
     form->saveClick();
     ::umask(oldMask);
 
-    QCOMPARE(contentOf(path), QByteArray("abc\r\ndef\r\nghi"));
-    QCOMPARE(modeOf(path), mode_t(0600));
+    QCOMPARE(FileBytes::read(path), QByteArray("abc\r\ndef\r\nghi"));
+    QCOMPARE(modeOf(path), mode_t(mode));
     QVERIFY(!form->unsavedPasswords);
     form->copyClick();
-    QCOMPARE(contentOf(path), clipboard);
-}
-
-void ResultsActionsTest::saveReplacesFileKeepingItsMode()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Password.txt"));
-    writeFile(path, "an older and longer list of passwords", 0640);
-    answerSaveWith(path);
-    fill({ "abc", "def" });
-
-    form->saveClick();
-
-    QCOMPARE(contentOf(path), QByteArray("abc\r\ndef"));
-    QCOMPARE(modeOf(path), mode_t(0640));
+    QCOMPARE(FileBytes::read(path), boxes.clipboard);
 }
 
 void ResultsActionsTest::saveFailureKeepsFlagAndEarlierFile_data()
@@ -520,29 +427,22 @@ void ResultsActionsTest::saveFailureKeepsFlagAndEarlierFile()
     QTemporaryDir dir;
     const QByteArray earlier = "earlier passwords";
     QString path = dir.filePath(QStringLiteral("Password.txt"));
-    writeFile(path, earlier, 0644);
-    struct rlimit oldLimit
-    {
-    };
-    QVERIFY(::getrlimit(RLIMIT_FSIZE, &oldLimit) == 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    auto restore = qScopeGuard([&] {
-        ::setrlimit(RLIMIT_FSIZE, &oldLimit);
-        std::signal(SIGXFSZ, oldHandler);
+    QVERIFY(FileBytes::write(path, earlier));
+    // The directory must be writable again for the temporary directory to go.
+    auto restore = qScopeGuard([&dir] {
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     });
+    std::optional<FileSizeLimit> limit;
     if (failure == "read-only directory") {
         if (::geteuid() == 0)
             QSKIP("running as root, where a read-only directory does not stop writes");
         QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     } else if (failure == "file size limit") {
-        struct rlimit tiny = oldLimit;
-        tiny.rlim_cur = 4; // fewer bytes than the list holds
-        QVERIFY(::setrlimit(RLIMIT_FSIZE, &tiny) == 0);
+        limit.emplace(4); // fewer bytes than the list holds
     } else {
         path = path + QStringLiteral("/inside.txt");
     }
-    answerSaveWith(path);
+    boxes.answerSaveWith(path);
     fill({ "abc", "def", "ghi" });
 
     QString message;
@@ -551,16 +451,13 @@ void ResultsActionsTest::saveFailureKeepsFlagAndEarlierFile()
     } catch (const std::runtime_error &error) {
         message = QString::fromUtf8(error.what());
     }
-    restore.dismiss();
-    ::setrlimit(RLIMIT_FSIZE, &oldLimit);
-    std::signal(SIGXFSZ, oldHandler);
+    limit.reset();
 
     QVERIFY2(message.startsWith(path + QStringLiteral(": ")), qPrintable(message));
     QVERIFY2(message.size() > path.size() + 2, qPrintable(message));
     QVERIFY(form->unsavedPasswords);
-    QCOMPARE(contentOf(dir.filePath(QStringLiteral("Password.txt"))), earlier);
+    QCOMPARE(FileBytes::read(dir.filePath(QStringLiteral("Password.txt"))), earlier);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "Password.txt" });
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 QTEST_MAIN(ResultsActionsTest)
