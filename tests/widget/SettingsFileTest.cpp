@@ -1,5 +1,6 @@
 #include "settings/SettingsFile.h"
-#include "app/ZolvenarMainForm.h"
+#include "support/FormFixture.h"
+#include "support/core/FileBytes.h"
 #include "toolkit/MessageBoxes.h"
 #include "widgets/IntComboBox.h"
 
@@ -12,7 +13,7 @@ namespace {
 
 const QString iniName = QStringLiteral("Zolvenar.ini");
 
-// Counts the set-edit updates that reset and load promise to make.
+// Counts the set-edit updates that reset promises to make.
 class CountingForm : public ZolvenarMainForm
 {
 public:
@@ -23,19 +24,6 @@ public:
         ZolvenarMainForm::updateSetEdits();
     }
 };
-
-void writeIni(const QByteArray &bytes)
-{
-    QFile file(iniName);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-QByteArray readIni()
-{
-    QFile file(iniName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file>");
-}
 
 QByteArray crlfLines(const QByteArrayList &lines)
 {
@@ -56,18 +44,18 @@ QPoint centredOnScreen(const QWidget &window)
 
 } // namespace
 
-class SettingsFileTest : public QObject
+class SettingsFileTest : public QObject, FormFixture
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
+    // A fresh directory each: the file one test writes must not reach the next.
+    void init() { QVERIFY(enterTemporaryDirectory()); }
+    void cleanup() { MessageBoxes::setQuestionHook({}); }
 
-    void startValuesWithoutFile();
     void firstFullSaveWritesEveryKey();
-    void untrustedFileAppliesNothing_data();
-    void untrustedFileAppliesNothing();
+    void startValuesUnlessTheFileIsTrusted_data();
+    void startValuesUnlessTheFileIsTrusted();
     void namesMatchInAnyCaseValuesDoNot();
     void emptyTextEmptiesTheBox();
     void mouseInputStandsInForStrength();
@@ -79,38 +67,7 @@ private Q_SLOTS:
     void nonAsciiTextRoundTrips();
     void reset_data();
     void reset();
-
-private:
-    std::unique_ptr<QTemporaryDir> dir;
-    QString previousDir;
 };
-
-void SettingsFileTest::init()
-{
-    previousDir = QDir::currentPath();
-    dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(QDir::setCurrent(dir->path()));
-}
-
-void SettingsFileTest::cleanup()
-{
-    MessageBoxes::setQuestionHook({});
-    QDir::setCurrent(previousDir);
-    dir.reset();
-}
-
-void SettingsFileTest::startValuesWithoutFile()
-{
-    CountingForm form;
-    QVERIFY(form.checkLowerCase->isChecked());
-    QVERIFY(form.checkNumber->isChecked());
-    QVERIFY(!form.checkUpperCase->isChecked());
-    QCOMPARE(form.editSymbol->text(), QStringLiteral("!@#$%&^*-+=<>?/"));
-    QVERIFY(!form.checkSettings->isChecked());
-    // Without "Save Settings on Exit" no file is ever created.
-    form.saveSettings();
-    QVERIFY(!QFile::exists(iniName));
-}
 
 void SettingsFileTest::firstFullSaveWritesEveryKey()
 {
@@ -118,7 +75,7 @@ void SettingsFileTest::firstFullSaveWritesEveryKey()
     form.checkSettings->setChecked(true);
     form.setGeometry(100, 50, 640, 480);
     form.saveSettings();
-    QCOMPARE(readIni(),
+    QCOMPARE(FileBytes::read(iniName),
         crlfLines({ "[SETTINGS]", "VERSION=0.5a", "LOWERCASEENABLED=TRUE", "UPPERCASEENABLED=FALSE",
             "NUMBERENABLED=TRUE", "SYMBOLENABLED=FALSE", "SIMILARENABLED=FALSE", "INCLUDECUSTOMENABLED=FALSE",
             "EXCLUDECUSTOMENABLED=FALSE", "LOWERCASESET=abcdefghijklmnopqrstuvwxyz",
@@ -128,22 +85,26 @@ void SettingsFileTest::firstFullSaveWritesEveryKey()
             "HEIGHT=480", "CLEARCLIPBOARD=FALSE", "RESTOREWINDOW=FALSE", "SAVESETTINGS=TRUE", "SAVED=TRUE" }));
 }
 
-void SettingsFileTest::untrustedFileAppliesNothing_data()
+void SettingsFileTest::startValuesUnlessTheFileIsTrusted_data()
 {
     QTest::addColumn<QByteArray>("file");
+    QTest::newRow("no file") << QByteArray();
     QTest::newRow("SAVED=FALSE") << "[SETTINGS]\r\nSAVED=FALSE\r\n" + everyKeyChanged;
     QTest::newRow("SAVED missing") << "[SETTINGS]\r\n" + everyKeyChanged;
     QTest::newRow("SAVED in lower case") << "[SETTINGS]\r\nSAVED=true\r\n" + everyKeyChanged;
     QTest::newRow("other section") << "[OTHER]\r\nSAVED=TRUE\r\n" + everyKeyChanged;
 }
 
-void SettingsFileTest::untrustedFileAppliesNothing()
+void SettingsFileTest::startValuesUnlessTheFileIsTrusted()
 {
     QFETCH(QByteArray, file);
-    writeIni(file);
+    if (!file.isEmpty())
+        QVERIFY(FileBytes::write(iniName, file));
     ZolvenarMainForm form;
     QVERIFY(form.checkLowerCase->isChecked());
+    QVERIFY(form.checkNumber->isChecked());
     QVERIFY(!form.checkUpperCase->isChecked());
+    QCOMPARE(form.editSymbol->text(), QStringLiteral("!@#$%&^*-+=<>?/"));
     QCOMPARE(form.editLowerCase->text(), QStringLiteral("abcdefghijklmnopqrstuvwxyz"));
     QCOMPARE(form.comboMinLength->currentText(), QStringLiteral("16"));
     QCOMPARE(form.comboPassStrength->currentText(), QStringLiteral("100"));
@@ -151,12 +112,18 @@ void SettingsFileTest::untrustedFileAppliesNothing()
     QVERIFY(!form.checkSettingsWindow->isChecked());
     QVERIFY(!form.checkSettings->isChecked());
     QCOMPARE(form.width(), 632);
+    if (file.isEmpty()) {
+        // Without "Save Settings on Exit" no file is ever created.
+        form.saveSettings();
+        QVERIFY(!QFile::exists(iniName));
+    }
 }
 
 void SettingsFileTest::namesMatchInAnyCaseValuesDoNot()
 {
-    writeIni("[settings]\nSaved=TRUE\nLowerCaseEnabled=FALSE\nupperCaseEnabled=TRUE\nSymbolEnabled=true\n"
-             "NumberEnabled=True\nSaveSettings=TRUE\n");
+    QVERIFY(FileBytes::write(iniName,
+        "[settings]\nSaved=TRUE\nLowerCaseEnabled=FALSE\nupperCaseEnabled=TRUE\nSymbolEnabled=true\n"
+        "NumberEnabled=True\nSaveSettings=TRUE\n"));
     ZolvenarMainForm form;
     QVERIFY(!form.checkLowerCase->isChecked());
     QVERIFY(form.checkUpperCase->isChecked());
@@ -167,8 +134,8 @@ void SettingsFileTest::namesMatchInAnyCaseValuesDoNot()
 
 void SettingsFileTest::emptyTextEmptiesTheBox()
 {
-    writeIni("[SETTINGS]\r\nSAVED=TRUE\r\nLOWERCASESET=\r\nNUMBERSET=42\r\n");
-    CountingForm form;
+    QVERIFY(FileBytes::write(iniName, "[SETTINGS]\r\nSAVED=TRUE\r\nLOWERCASESET=\r\nNUMBERSET=42\r\n"));
+    ZolvenarMainForm form;
     QCOMPARE(form.editLowerCase->text(), QString());
     QCOMPARE(form.editNumber->text(), QStringLiteral("42"));
     QCOMPARE(form.editUpperCase->text(), QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
@@ -176,7 +143,7 @@ void SettingsFileTest::emptyTextEmptiesTheBox()
 
 void SettingsFileTest::mouseInputStandsInForStrength()
 {
-    writeIni("[SETTINGS]\r\nSAVED=TRUE\r\nMOUSEINPUT=500\r\n");
+    QVERIFY(FileBytes::write(iniName, "[SETTINGS]\r\nSAVED=TRUE\r\nMOUSEINPUT=500\r\n"));
     {
         ZolvenarMainForm form;
         QCOMPARE(form.comboPassStrength->currentText(), QStringLiteral("500"));
@@ -184,7 +151,7 @@ void SettingsFileTest::mouseInputStandsInForStrength()
         form.comboPassStrength->setEditText(QStringLiteral("300"));
         form.saveSettings();
     }
-    const QByteArray saved = readIni();
+    const QByteArray saved = FileBytes::read(iniName);
     QVERIFY(saved.contains("\r\nMOUSEINPUT=500\r\n"));
     QVERIFY(saved.contains("\r\nPASSSTRENGTH=300\r\n"));
     ZolvenarMainForm form;
@@ -193,7 +160,8 @@ void SettingsFileTest::mouseInputStandsInForStrength()
 
 void SettingsFileTest::geometryIsClamped()
 {
-    writeIni("[SETTINGS]\r\nSAVED=TRUE\r\nRESTOREWINDOW=TRUE\r\nWIDTH=5000\r\nHEIGHT=600\r\nTOP=1950\r\nLEFT=-20\r\n");
+    QVERIFY(FileBytes::write(iniName,
+        "[SETTINGS]\r\nSAVED=TRUE\r\nRESTOREWINDOW=TRUE\r\nWIDTH=5000\r\nHEIGHT=600\r\nTOP=1950\r\nLEFT=-20\r\n"));
     ZolvenarMainForm form;
     QVERIFY(form.checkSettingsWindow->isChecked());
     QCOMPARE(form.frameGeometry(), QRect(0, 1400, 3000, 600));
@@ -229,7 +197,7 @@ void SettingsFileTest::startPosition()
     QFETCH(bool, centred);
     QFETCH(bool, maximized);
     if (!file.isEmpty())
-        writeIni(file);
+        QVERIFY(FileBytes::write(iniName, file));
 
     ZolvenarMainForm form;
     QCOMPARE(form.isMaximized(), maximized);
@@ -263,16 +231,17 @@ void SettingsFileTest::maximizedWindowSavesRestoredBounds()
 
     form.saveSettings();
     QVERIFY(!form.isMaximized());
-    QVERIFY(readIni().contains(QString::asprintf("\r\nMAXIMIZED=TRUE\r\nLEFT=%d\r\nTOP=%d\r\nWIDTH=%d\r\nHEIGHT=%d\r\n",
-        restored.x(), restored.y(), restored.width(), restored.height())
-                                   .toLatin1()));
+    QVERIFY(FileBytes::read(iniName).contains(
+        QString::asprintf("\r\nMAXIMIZED=TRUE\r\nLEFT=%d\r\nTOP=%d\r\nWIDTH=%d\r\nHEIGHT=%d\r\n", restored.x(),
+            restored.y(), restored.width(), restored.height())
+            .toLatin1()));
 }
 
 void SettingsFileTest::shortSaveChangesOnlyItsKey()
 {
     const QByteArray before = "; written by hand\n[Other]\nkeep = me ; really\n[SETTINGS]\n  # note\nSAVED=TRUE\n"
                               "SAVESETTINGS=TRUE\nUNKNOWN=1\nLOWERCASESET=abc\n";
-    writeIni(before);
+    QVERIFY(FileBytes::write(iniName, before));
     ZolvenarMainForm form;
     QVERIFY(form.checkSettings->isChecked());
     form.checkSettings->setChecked(false);
@@ -280,7 +249,7 @@ void SettingsFileTest::shortSaveChangesOnlyItsKey()
     form.saveSettings();
     QByteArray expected = before;
     expected.replace("SAVESETTINGS=TRUE", "SAVESETTINGS=FALSE").replace("\n", "\r\n");
-    QCOMPARE(readIni(), expected);
+    QCOMPARE(FileBytes::read(iniName), expected);
 }
 
 void SettingsFileTest::nonAsciiTextRoundTrips()
@@ -292,7 +261,7 @@ void SettingsFileTest::nonAsciiTextRoundTrips()
         form.editIncludeCustom->setText(text);
         form.saveSettings();
     }
-    QVERIFY(readIni().contains("\r\nINCLUDECUSTOMSET=" + text.toUtf8() + "\r\n"));
+    QVERIFY(FileBytes::read(iniName).contains("\r\nINCLUDECUSTOMSET=" + text.toUtf8() + "\r\n"));
     ZolvenarMainForm form;
     QCOMPARE(form.editIncludeCustom->text(), text);
 }
