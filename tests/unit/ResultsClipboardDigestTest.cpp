@@ -18,7 +18,6 @@ void ResultsClipboardDigestTest::isMd5OfTheTextWithoutWhitespace()
     // RFC 1321 test vectors.
     QCOMPARE(ClipboardDigest::of(QByteArray()).toHex(), QByteArray("d41d8cd98f00b204e9800998ecf8427e"));
     QCOMPARE(ClipboardDigest::of("a b\r\nc").toHex(), QByteArray("900150983cd24fb0d6963f7d28e17f72"));
-    QCOMPARE(ClipboardDigest::of("abc").size(), 16);
 }
 
 void ResultsClipboardDigestTest::ignoresWhitespace_data()
