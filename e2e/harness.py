@@ -27,7 +27,8 @@ Session(binary, workdir=None, files=None, env=None)
     is torn down on exit from the ``with`` block, also after a failure.
 
 Window:   find_window(title, timeout, regex=False) -> window id,
-          title(), wait_title(title, timeout, regex=False), client_origin(),
+          title(), wait_title(title, timeout, regex=False), watch_title(),
+          client_origin(),
           client_size(), frame_bounds(), screen_size(), focus()
 Boxes:    answer(caption, key="alt+y", timeout) presses a key in the modal box
           with this caption and waits until the box has gone
@@ -74,6 +75,7 @@ class Session:
         self._logdir = None
         self._xlib = None
         self._helpers = []
+        self._watches = []
         self._exit_code = None
 
     # ----- lifecycle -----------------------------------------------------
@@ -148,6 +150,8 @@ class Session:
         for helper in self._helpers:
             if helper.poll() is None:
                 _stop(helper)
+        for watch in self._watches:
+            watch.close()
         if self._xlib is not None:
             try:
                 self._xlib.close()
@@ -214,6 +218,15 @@ class Session:
         import re
         match = (lambda t: re.search(title, t)) if regex else (lambda t: t == title)
         return self.wait_until(lambda: match(self.title()) and self.title(), timeout, "title %r" % title)
+
+    def watch_title(self):
+        """Starts counting the window's title changes. Take it before the action whose
+        end is to be awaited, then call its wait_for(title, timeout): it returns once
+        the title has changed at least once and now reads title, so a run too short
+        for any poll to see its progress title is still seen to have run and ended."""
+        watch = TitleWatch(self)
+        self._watches.append(watch)
+        return watch
 
     def client_origin(self):
         """The client area's top-left corner in screen coordinates."""
@@ -366,6 +379,44 @@ class Session:
         except subprocess.TimeoutExpired:
             raise HarnessError("program still running after %gs" % timeout)
         return self._exit_code
+
+
+class TitleWatch:
+    """Counts the title changes of a session's window on a connection of its own."""
+
+    def __init__(self, session):
+        self._session = session
+        self._d = xdisplay.Display(session.display_name)
+        self._atoms = {self._d.intern_atom("WM_NAME"), self._d.intern_atom("_NET_WM_NAME")}
+        window = self._d.create_resource_object("window", session._need_window().id)
+        window.change_attributes(event_mask=X.PropertyChangeMask)
+        self._d.sync()
+        self.changes = 0
+
+    def _count(self):
+        self._d.sync()
+        while self._d.pending_events():
+            event = self._d.next_event()
+            if event.type == X.PropertyNotify and event.atom in self._atoms:
+                self.changes += 1
+        return self.changes
+
+    def wait_for(self, title, timeout=10, regex=False):
+        import re
+        match = (lambda t: re.search(title, t)) if regex else (lambda t: t == title)
+
+        def settled():
+            if not self._count():
+                return None
+            current = self._session.title()
+            return match(current) and current
+
+        return self._session.wait_until(settled, timeout, "a changed title %r" % title)
+
+    def close(self):
+        if self._d is not None:
+            self._d.close()
+            self._d = None
 
 
 class ClipboardOwnerWatch:
