@@ -28,8 +28,7 @@ Session(binary, workdir=None, files=None, env=None)
 
 Window:   find_window(title, timeout, regex=False) -> window id,
           title(), wait_title(title, timeout, regex=False), watch_title(),
-          client_origin(),
-          client_size(), frame_bounds(), screen_size(), focus()
+          client_origin(), client_size(), frame_bounds(), screen_size(), focus()
 Boxes:    answer(caption, key="alt+y", timeout) presses a key in the modal box
           with this caption and waits until the box has gone
 Input:    move(x, y), click(x, y, button=1), double_click(x, y),
