@@ -7,6 +7,9 @@
 #include <QTest>
 #include <QToolTip>
 
+#include <memory>
+#include <utility>
+
 namespace {
 
 // Stands in for the component's timer: remembers the wait asked for and fires on demand.
@@ -204,8 +207,7 @@ void ToolTipComponentTest::clickPutsTheTipAwayAndDestroyedControlsAreForgotten()
     QVERIFY(!tips->shownFor());
 
     const int before = tips->registeredCount();
-    delete second;
-    second = nullptr;
+    std::unique_ptr<QWidget>(std::exchange(second, nullptr)).reset();
     QCOMPARE(tips->registeredCount(), before - 1);
 }
 
