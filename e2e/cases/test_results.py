@@ -4,9 +4,6 @@ clipboard at exit."""
 import os
 import tempfile
 
-from Xlib import display as xdisplay
-from Xlib.ext import xfixes
-
 import harness
 
 PASSWORDS = 5
@@ -46,28 +43,6 @@ def copy_passwords(s):
     return text
 
 
-class OwnerWatch:
-    """Counts explicit changes of the clipboard's owner (XFixes)."""
-
-    def __init__(self, display_name):
-        self.d = xdisplay.Display(display_name)
-        self.d.xfixes_query_version()
-        self.d.xfixes_select_selection_input(self.d.screen().root, self.d.intern_atom("CLIPBOARD"),
-                                             xfixes.XFixesSetSelectionOwnerNotifyMask)
-        self.d.sync()
-
-    def changes(self):
-        self.d.sync()
-        count = 0
-        while self.d.pending_events():
-            self.d.next_event()
-            count += 1
-        return count
-
-    def close(self):
-        self.d.close()
-
-
 def test_copy_and_save_give_the_same_crlf_text(binary):
     with harness.Session(binary, files={"Zolvenar.ini": settings(False)}) as s:
         generate(s)
@@ -97,7 +72,7 @@ def test_clear_on_exit_empties_our_passwords(binary):
     with harness.Session(binary, files={"Zolvenar.ini": settings(True)}) as s:
         generate(s)
         copy_passwords(s)
-        watch = OwnerWatch(s.display_name)
+        watch = harness.ClipboardOwnerWatch(s.display_name)
         try:
             s.close()
             assert s.wait_exit(15) == 0
@@ -112,7 +87,7 @@ def test_clear_on_exit_keeps_text_copied_elsewhere(binary):
         generate(s)
         copy_passwords(s)
         s.set_clipboard("copied from another program")
-        watch = OwnerWatch(s.display_name)
+        watch = harness.ClipboardOwnerWatch(s.display_name)
         try:
             s.close()
             assert s.wait_exit(15) == 0
