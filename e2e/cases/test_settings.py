@@ -1,8 +1,5 @@
 """Zolvenar.ini applied at start-up and written back on close, hand edits kept."""
 
-import os
-import subprocess
-
 import harness
 
 # A hand-edited file: comments, an unknown section before and after, an unknown key,
@@ -40,13 +37,6 @@ def check_settings_position(client_width):
     # The right column follows the numeric boxes, a fifth of the width from the right edge.
     label_x = client_width - 4 - client_width // 5 - 128
     return label_x + 8, 186
-
-
-def screen_size(session):
-    env = dict(os.environ, DISPLAY=session.display_name)
-    out = subprocess.run(["xdotool", "getdisplaygeometry"], env=env, capture_output=True, check=True, timeout=10)
-    width, height = out.stdout.split()
-    return int(width), int(height)
 
 
 def crlf(text):
@@ -114,7 +104,7 @@ def test_unticking_save_settings_changes_only_that_key(binary):
         s.find_window()
         width, height = s.wait_until(lambda: s.client_size(), 10, "the client size")
         # Without stored bounds the window opens centred; Xvfb has no window frames.
-        screen_width, screen_height = screen_size(s)
+        screen_width, screen_height = s.screen_size()
         assert s.client_origin() == ((screen_width - width) // 2, (screen_height - height) // 2), s.client_origin()
         s.click(*check_settings_position(width))
         s.close()
