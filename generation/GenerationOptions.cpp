@@ -65,10 +65,11 @@ std::string GenerationOptions::buildPool(const Inputs &inputs)
         text = removeMatching(text, inputs.excludeCustom.text);
     text = removeMatching(text, whiteSpacePattern);
 
+    // Only printable ASCII: control characters cannot be typed back from a password.
     std::array<bool, 128> present {};
     for (const char ch : text) {
         const auto byte = static_cast<unsigned char>(ch);
-        if (byte < present.size())
+        if (byte >= 0x20 && byte < 0x7F)
             present[byte] = true;
     }
     std::string pool;

@@ -4,8 +4,10 @@
 #include "ini/IniKey.h"
 #include "ini/IniSection.h"
 
+#include "toolkit/AtomicFile.h"
+#include "toolkit/RegularFile.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -34,15 +36,26 @@ Ini::~Ini() = default;
 
 void Ini::parse()
 {
+    fileState = FileState::missing;
     if (fileName.isEmpty()) // a document kept in memory only
         return;
-    QFile in(QFile::decodeName(fileName));
-    if (!in.open(QIODevice::ReadOnly))
+    const RegularFile::Result read = RegularFile::read(fileName, maxFileSize);
+    switch (read.status) {
+    case RegularFile::Status::missing:
         return;
-    const QByteArray data = in.readAll();
-    if (in.error() != QFileDevice::NoError)
+    case RegularFile::Status::refused:
+        fileState = FileState::unreadable;
         return;
-    parseData(data);
+    case RegularFile::Status::read:
+        fileState = FileState::read;
+        parseData(read.bytes);
+        return;
+    }
+}
+
+Ini::FileState Ini::fileRead() const
+{
+    return fileState;
 }
 
 void Ini::parseData(const QByteArray &data)
@@ -209,8 +222,38 @@ bool Ini::modified() const
     return isModified;
 }
 
+// What the reader would take for another line or section is refused, so a saved
+// document always reads back as the same sections and keys.
+void Ini::checkWritable() const
+{
+    const auto refuse = [this](const char *what, const QByteArray &bytes) {
+        throw IniError(fileName, QByteArray(what) + " cannot be written: " + bytes.toPercentEncoding());
+    };
+    const auto holdsLineEnd = [](const QByteArray &bytes) {
+        return bytes.contains('\r') || bytes.contains('\n') || bytes.contains('\0');
+    };
+    for (const auto &section : sectionList) {
+        if (holdsLineEnd(section->name()) || section->name().contains(sectionEnd))
+            refuse("section name", section->name());
+        for (const auto &line : section->lines()) {
+            const auto *key = dynamic_cast<const IniKey *>(line.get());
+            if (!key || line->text()) // a line as read goes back as it came
+                continue;
+            const QByteArray name = key->name();
+            // The first byte may be '=': the reader never takes it as the separator.
+            const bool startsLine = !name.isEmpty() && !isBlank(name[0]) && name[0] != ';' && name[0] != '#'
+                && name[0] != sectionStart;
+            if (!startsLine || holdsLineEnd(name) || name.indexOf('=', 1) >= 0)
+                refuse("key name", name);
+            if (holdsLineEnd(key->value()))
+                refuse("value", key->value());
+        }
+    }
+}
+
 QByteArray Ini::serialize()
 {
+    checkWritable();
     QByteArray out;
     for (const auto &section : sectionList) {
         if (section != sectionList.front() || !section->name().isEmpty())
@@ -228,14 +271,12 @@ QByteArray Ini::serialize()
 
 void Ini::save()
 {
-    // Written beside the old file and renamed over it, so a failure never leaves
-    // a truncated file behind.
-    QSaveFile out(QFile::decodeName(fileName));
-    if (!out.open(QIODevice::WriteOnly))
-        throw IniError(fileName, "cannot create the file: " + out.errorString().toUtf8());
     const QByteArray bytes = serialize();
-    if (out.write(bytes) != bytes.size() || !out.commit())
-        throw IniError(fileName, "cannot write the file: " + out.errorString().toUtf8());
+    try {
+        AtomicFile::write(QFile::decodeName(fileName), bytes);
+    } catch (const AtomicFile::Error &error) {
+        throw IniError(fileName, error.reason().toUtf8());
+    }
     isModified = false;
 }
 

@@ -17,6 +17,17 @@ public:
     using SectionVisitor = std::function<int(IniSection &)>;
     using SectionList = std::vector<std::unique_ptr<IniSection>>;
 
+    // How the last read of the file went.
+    enum class FileState {
+        missing, // no such file, or no file name
+        read,
+        unreadable, // there, but not a regular file, not readable or over maxFileSize
+    };
+
+    // No settings file comes near this; a larger file, or an endless one such as a
+    // device, would only exhaust memory. It reads as unreadable.
+    static constexpr qint64 maxFileSize = 16 * 1024 * 1024;
+
     // Reads the file at once; a missing or unreadable file gives an empty document.
     explicit Ini(const QByteArray &file);
     virtual ~Ini();
@@ -36,7 +47,8 @@ public:
     virtual void clear();
     virtual bool modified() const;
     // Replaces the file as a whole: on any failure the old file is left as it was,
-    // IniError is thrown and the document stays modified.
+    // IniError is thrown and the document stays modified. A name or value that
+    // would read back as other lines is such a failure.
     virtual void save();
     virtual IniSection *findSection(const QByteArray &name) const;
     IniSection *operator[](const QByteArray &name) const { return findSection(name); }
@@ -49,9 +61,10 @@ public:
     virtual void removeSection(const QByteArray &name);
 
     // The reading and writing without the file: parse appends what the bytes hold,
-    // serialize gives the bytes save writes.
+    // serialize gives the bytes save writes, or throws IniError as save does.
     void parseData(const QByteArray &data);
     QByteArray serialize();
+    FileState fileRead() const;
 
     QByteArray file() const { return fileName; }
     void markModified() { isModified = true; }
@@ -61,9 +74,11 @@ protected:
     char sectionEnd = ']';
 
 private:
+    void checkWritable() const;
     SectionList::const_iterator findSectionEntry(const QByteArray &name) const;
 
     QByteArray fileName;
     bool isModified = false;
+    FileState fileState = FileState::missing;
     SectionList sectionList;
 };

@@ -3,23 +3,21 @@
 #include "app/ZolvenarMainForm.h"
 #include "results/ClipboardDigest.h"
 #include "results/ExportText.h"
+#include "toolkit/AtomicFile.h"
 #include "toolkit/Clipboard.h"
 #include "toolkit/PendingMessages.h"
 #include "toolkit/SaveFileDialog.h"
 #include "widgets/PushCheckButton.h"
 
-#include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScopeGuard>
 
 #include <algorithm>
 #include <limits>
 #include <memory>
-#include <stdexcept>
 
 ResultsActions::ResultsActions(ZolvenarMainForm &form)
     : form(form)
@@ -178,34 +176,7 @@ void ResultsActions::saveClick()
     dialog.title = QStringLiteral("Save passwords as...");
     if (!dialog.show(&form))
         return;
-    writeFile(dialog.fileName, resultsText());
+    // Passwords in a new file are for the owner's eyes only.
+    AtomicFile::write(dialog.fileName, resultsText(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     form.unsavedPasswords = false;
-}
-
-// Written beside the target and renamed over it, so a failed save leaves an earlier
-// file whole. Passwords in a new file are for the owner's eyes only. Unbuffered,
-// because QSaveFile overlooks a write error that only shows when its buffer is
-// flushed and would then rename a truncated file into place.
-void ResultsActions::writeFile(const QString &path, const QByteArray &text)
-{
-    const bool replacing = QFileInfo::exists(path);
-    QSaveFile file(path);
-    auto fail = [&path, &file] {
-        const QString message = path + QStringLiteral(": ") + file.errorString();
-        file.cancelWriting();
-        throw std::runtime_error(message.toUtf8().toStdString());
-    };
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        fail();
-    if (!replacing && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        fail();
-    // A short write carries no error of its own; the next attempt reports the cause.
-    for (qsizetype written = 0; written < text.size();) {
-        const qint64 step = file.write(text.constData() + written, text.size() - written);
-        if (step <= 0)
-            fail();
-        written += step;
-    }
-    if (!file.commit())
-        fail();
 }

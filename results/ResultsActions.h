@@ -27,7 +27,6 @@ private:
     bool removeSelected();
     void setListBusy(bool busy);
     void disableButtonsIfEmpty();
-    void writeFile(const QString &path, const QByteArray &text);
 
     ZolvenarMainForm &form;
 };

@@ -2,6 +2,7 @@
 
 #include "app/ZolvenarMainForm.h"
 #include "ini/Ini.h"
+#include "ini/IniError.h"
 #include "ini/IniKey.h"
 #include "ini/IniSection.h"
 #include "settings/SettingsSchema.h"
@@ -185,18 +186,22 @@ void SettingsFile::centre()
 void SettingsFile::saveSettings()
 {
     try {
+        Ini ini(SettingsSchema::fileName);
+        // A file that is there but could not be read (no read access, not a regular
+        // file) is left alone: replacing it would destroy what nobody could load.
+        if (ini.fileRead() == Ini::FileState::unreadable)
+            return;
         if (form.checkSettings->isChecked())
-            writeFullSave();
-        else if (settingsFileExists()) // the short save never creates the file
-            writeShortSave();
-    } catch (...) {
+            writeFullSave(ini);
+        else if (ini.fileRead() == Ini::FileState::read) // the short save never creates the file
+            writeShortSave(ini);
+    } catch (const IniError &) {
         // A failed save keeps the previous file; there is no one left to tell.
     }
 }
 
-void SettingsFile::writeFullSave()
+void SettingsFile::writeFullSave(Ini &ini)
 {
-    Ini ini(SettingsSchema::fileName);
     IniSection &settings = ini.addSection(SettingsSchema::section);
     QRect bounds = form.frameGeometry();
     for (const SettingsKey &key : SettingsSchema::keys()) {
@@ -248,9 +253,8 @@ void SettingsFile::writeFullSave()
     ini.save();
 }
 
-void SettingsFile::writeShortSave()
+void SettingsFile::writeShortSave(Ini &ini)
 {
-    Ini ini(SettingsSchema::fileName);
     ini.addSection(SettingsSchema::section).setValue("SAVESETTINGS", "FALSE");
     ini.save();
 }

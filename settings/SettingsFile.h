@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class Ini;
 class IniSection;
 class QCheckBox;
 class ZolvenarMainForm;
@@ -27,8 +28,8 @@ protected:
 private:
     void applySettings();
     void restoreWindow(const IniSection &settings);
-    void writeFullSave();
-    void writeShortSave();
+    void writeFullSave(Ini &ini);
+    void writeShortSave(Ini &ini);
     void centreWhenFirstShown();
     void fitFrameWhenKnown();
     void centre();

@@ -3,10 +3,19 @@
 #include <QScopedValueRollback>
 #include <QValidator>
 
+#include <limits>
+
 namespace {
 
-// Refuses a user's change that leaves the text longer than the limit and longer
-// than before. Program-set text always passes, and deleting from a text that is
+bool isControl(QChar ch)
+{
+    return ch.unicode() < 0x20 || ch.unicode() == 0x7F;
+}
+
+// Drops the control characters a user pastes or types: a line break or NUL in a
+// one-line box would end up in the settings file and the passwords. Refuses a
+// user's change that leaves the text longer than the limit and longer than
+// before. Program-set text always passes, and deleting from a text that is
 // already too long still works.
 class TypedLengthValidator : public QValidator
 {
@@ -16,8 +25,17 @@ public:
         , edit(edit)
     { }
 
-    State validate(QString &input, int &) const override
+    State validate(QString &input, int &position) const override
     {
+        if (edit.userEditing()) {
+            for (qsizetype i = input.size(); i-- > 0;) {
+                if (!isControl(input[i]))
+                    continue;
+                input.remove(i, 1);
+                if (i < position)
+                    --position;
+            }
+        }
         const int length = static_cast<int>(input.size());
         if (edit.userEditing() && length > edit.maxTypedLength() && length > lastLength)
             return Invalid;
@@ -41,6 +59,8 @@ TypedLengthEdit::TypedLengthEdit(const QString &text, QWidget *parent)
     : QLineEdit(parent)
 {
     setValidator(new TypedLengthValidator(*this));
+    // QLineEdit cuts even program-set text at its maximum length; only typing is limited here.
+    setMaxLength(std::numeric_limits<int>::max());
     setText(text);
 }
 

@@ -4,7 +4,8 @@
 
 // A line edit whose length limit applies only to what the user types, pastes or
 // drops. QLineEdit::setMaxLength would also cut text the program sets, which must
-// stay whole (a loaded setting, a picked list item such as "0 (Disabled)").
+// stay whole (a loaded setting, a picked list item such as "0 (Disabled)"). What
+// the user enters loses its control characters.
 class TypedLengthEdit : public QLineEdit
 {
     Q_OBJECT
@@ -27,6 +28,6 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
-    int limit = 32767; // QLineEdit's own default, so an unset limit changes nothing
+    int limit = 32767; // as QLineEdit's own default typing limit
     bool editing = false;
 };

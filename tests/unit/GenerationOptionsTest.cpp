@@ -113,6 +113,10 @@ void GenerationOptionsTest::pool_data()
     blanks.includeCustom = { true, " x y " };
     QTest::newRow("white space never enters") << blanks << QByteArray("xy");
 
+    GenerationOptions::Inputs controls;
+    controls.includeCustom = { true, std::string("x\0\x1B\x07y\x7F", 6) };
+    QTest::newRow("control characters never enter") << controls << QByteArray("xy");
+
     GenerationOptions::Inputs accented;
     accented.lowerCase = { true, "ab\xC3\xA9" };
     QTest::newRow("non-ASCII dropped") << accented << QByteArray("ab");
