@@ -299,6 +299,8 @@ void ZolvenarMainForm::closeEvent(QCloseEvent *event)
 
 void ZolvenarMainForm::onFormClosing(bool &cancel)
 {
+    // A password finished just before the close is still on its way to the list.
+    poster->deliverPending();
     const bool running = mouseTrack->running();
     if (running || unsavedPasswords) {
         const QString question = running
@@ -316,8 +318,10 @@ void ZolvenarMainForm::onFormClosing(bool &cancel)
         }
     }
     // Only while the clipboard still holds our copy, however another program may
-    // have re-spaced or re-broken its lines.
-    if (checkClearClipboard->isChecked() && ClipboardDigest::of(Clipboard::text()) == clipboardDigest)
+    // have re-spaced or re-broken its lines. Without a copy of ours the clipboard
+    // is not even read: its owner may never answer.
+    const bool copied = clipboardDigest != QByteArray(16, '\0');
+    if (checkClearClipboard->isChecked() && copied && ClipboardDigest::of(Clipboard::text()) == clipboardDigest)
         Clipboard::setText(QByteArray(), false);
     saveSettings();
 }

@@ -7,6 +7,7 @@
 
 #include <QListWidget>
 #include <QProgressBar>
+#include <QPushButton>
 
 TrackSink::TrackSink(ZolvenarMainForm &form, std::shared_ptr<UiPoster> poster)
     : poster(std::move(poster))
@@ -15,11 +16,11 @@ TrackSink::TrackSink(ZolvenarMainForm &form, std::shared_ptr<UiPoster> poster)
 
 void TrackSink::passwordFinished(std::uint64_t run, const std::string &password, std::uint32_t passDone)
 {
-    poster->post([self = shared_from_this(), run, text = QString::fromLatin1(password)] {
-        if (!self->shows(run))
-            return;
-        self->form->listResult->addItem(text);
-        self->form->unsavedPasswords = true;
+    // A finished password is the user's, even when a stop was shown first: only
+    // the progress of a run that is over is dropped.
+    poster->post([self = shared_from_this(), text = QString::fromLatin1(password)] {
+        if (self->form)
+            self->appendPassword(text);
     });
     poster->postLatest(progressTotalSlot, [self = shared_from_this(), run, passDone] {
         if (self->shows(run))
@@ -49,6 +50,18 @@ void TrackSink::runOver(std::uint64_t run)
         if (self->shows(run))
             self->restoreIdle();
     });
+}
+
+void TrackSink::appendPassword(const QString &text)
+{
+    form->listResult->addItem(text);
+    form->unsavedPasswords = true;
+    // After the stop the idle window offers the list's buttons as for any other
+    // password; a delete in progress (the generate button off) restores them itself.
+    if (shownRun == 0 && form->checkGen->isEnabled()) {
+        for (QPushButton *button : form->listButtons)
+            button->setEnabled(true);
+    }
 }
 
 void TrackSink::restoreIdle()

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <memory>
 
+class QString;
+
 class UiPoster;
 class ZolvenarMainForm;
 
@@ -30,6 +32,7 @@ public:
     void detach() { form = nullptr; }
 
 private:
+    void appendPassword(const QString &text);
     bool shows(std::uint64_t run) const { return form && run != 0 && run == shownRun; }
 
     // Coalescing slots of the window's poster.

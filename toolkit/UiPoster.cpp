@@ -106,6 +106,18 @@ void UiPoster::postLatest(int slot, std::function<void()> work)
         QCoreApplication::postEvent(state->receiver, new WorkEvent([state = state, slot] { runLatest(state, slot); }));
 }
 
+void UiPoster::deliverPending()
+{
+    QObject *receiver = nullptr;
+    {
+        std::scoped_lock lock(state->mutex);
+        receiver = state->receiver;
+    }
+    // Only this thread destroys the receiver, so it cannot go while the work runs.
+    if (receiver)
+        QCoreApplication::sendPostedEvents(receiver, workEventType);
+}
+
 void UiPoster::detach()
 {
     std::map<int, std::function<void()>> dropped;

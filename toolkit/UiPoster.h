@@ -24,6 +24,9 @@ public:
     // newest one is kept: frequent updates (progress, title) cannot flood the loop.
     void postLatest(int slot, std::function<void()> work);
 
+    // Runs the work still waiting, now. Target's thread only.
+    void deliverPending();
+
     // The target is going away: drops everything pending and everything later.
     // Also happens by itself when the target is destroyed.
     void detach();

@@ -20,7 +20,10 @@ void DialogRecorder::install()
                              clipboard = text;
                              clipboardWrites.append(persist);
                          },
-        [this] { return clipboard; } });
+        [this] {
+            ++clipboardReads;
+            return clipboard;
+        } });
     SaveFileDialog::setHook([this](SaveFileDialog &dialog) {
         saveDialogs.append(dialog);
         if (savePath.isEmpty())

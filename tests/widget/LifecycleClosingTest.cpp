@@ -165,11 +165,15 @@ void LifecycleClosingTest::clipboardIsEmptiedOnlyWhileItHoldsOurCopy()
         writes << false;
     QCOMPARE(boxes.clipboardWrites, writes);
     QCOMPARE(boxes.clipboard, emptied ? QByteArray() : clipboardAtExit);
+    // A copy reads its text back; the close reads only after a copy of ours.
+    QCOMPARE(boxes.clipboardReads, copied ? (clearOnExit ? 2 : 1) : 0);
     QVERIFY(QFile::exists(settingsFile));
 }
 
 void LifecycleClosingTest::clipboardFailureKeepsTheWindowOpenWithoutSaving()
 {
+    form->listResult->addItem(QStringLiteral("Ab3$x"));
+    form->copyClick();
     QStringList errors;
     ZolvenarApplication::setErrorWindowHook([&errors](const QString &text) {
         errors << text;

@@ -102,7 +102,7 @@ private Q_SLOTS:
     void moveRule();
     void sampleFromCoordinates();
     void runThroughTheWindow();
-    void clickStopsAndLaterUpdatesAreDropped();
+    void clickStopsKeepingFinishedPasswordsOnly();
     void rejectedStartsLeaveTheWindowIdle();
     void generatorFailureBox_data();
     void generatorFailureBox();
@@ -194,15 +194,21 @@ void MouseTrackTest::runThroughTheWindow()
         QCOMPARE(form->listResult->item(i)->text().size(), 8);
 }
 
-void MouseTrackTest::clickStopsAndLaterUpdatesAreDropped()
+void MouseTrackTest::clickStopsKeepingFinishedPasswordsOnly()
 {
     setNumbers(*form, "8", "3", "25", "0");
     form->generateClick();
     moveSamples(30); // one password and progress still waiting to be shown
     form->generateClick();
     QVERIFY(!track().running());
+    // The close at once still sees the password on its way.
+    boxes.answer = false;
+    QVERIFY(!form->close());
+    QCOMPARE(boxes.questions.size(), 2); // the weak-settings question came first
+    QCOMPARE(boxes.questions[1].text, QStringLiteral("There are unsaved changes. Are you sure you want to exit?"));
+    QCOMPARE(form->listResult->count(), 1);
+    QVERIFY(form->buttonSave->isEnabled());
     QCoreApplication::processEvents();
-    QCOMPARE(form->listResult->count(), 0);
     QCOMPARE(form->progressPass->value(), 0);
     QCOMPARE(form->windowTitle(), ZolvenarMainForm::idleTitle);
 }
