@@ -2,6 +2,7 @@
 
 #include "toolkit/ErrorWindow.h"
 
+#include <csignal>
 #include <cstdio>
 #include <exception>
 
@@ -12,7 +13,11 @@ bool errorWindowOpen = false; // user-interface thread only
 
 ZolvenarApplication::ZolvenarApplication(int &argc, char **argv)
     : QApplication(argc, argv)
-{ }
+{
+    // Past a file-size limit a write then fails with an error the save reports,
+    // instead of the signal ending the program with every password in it.
+    std::signal(SIGXFSZ, SIG_IGN);
+}
 
 bool ZolvenarApplication::notify(QObject *receiver, QEvent *event)
 {

@@ -3,8 +3,11 @@
 #include "ini/IniSection.h"
 #include "support/core/FileBytes.h"
 #include "support/core/FileSizeLimit.h"
+#include "support/core/SmallFileSystem.h"
 
 #include <QtTest>
+
+#include <optional>
 
 class IniFaultTest : public QObject
 {
@@ -13,6 +16,7 @@ class IniFaultTest : public QObject
 private Q_SLOTS:
     void fileThatCannotBeCreated_data();
     void fileThatCannotBeCreated();
+    void failureAfterWritingStartedKeepsOldFile_data();
     void failureAfterWritingStartedKeepsOldFile();
 };
 
@@ -49,22 +53,41 @@ void IniFaultTest::fileThatCannotBeCreated()
     QCOMPARE(FileBytes::read(QFile::decodeName(path)), QByteArray("[S]\r\nk=v\r\n"));
 }
 
+void IniFaultTest::failureAfterWritingStartedKeepsOldFile_data()
+{
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<int>("valueSize");
+    // A small document fits a write buffer, whose late failure must not go unseen.
+    QTest::newRow("file-size limit, large document") << "size limit" << 256 * 1024;
+    QTest::newRow("file-size limit, small document") << "size limit" << 100;
+    QTest::newRow("full file system, small document") << "full" << 100;
+}
+
 void IniFaultTest::failureAfterWritingStartedKeepsOldFile()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("doc.ini");
+    QFETCH(QString, failure);
+    QFETCH(int, valueSize);
+    SmallFileSystem disk(1024);
+    if (!disk.mounted())
+        QSKIP("cannot mount a small file system here (needs root)");
+    const QString path = disk.filePath("doc.ini");
     const QByteArray old = "; the user's file\nkept=1\n";
     QVERIFY(FileBytes::write(path, old));
 
     Ini ini(QFile::encodeName(path));
-    ini.addSection("Big").setValue("value", QByteArray(256 * 1024, 'x'));
+    ini.addSection("Big").setValue("value", QByteArray(valueSize, 'x'));
     {
-        const FileSizeLimit limit(16 * 1024);
+        std::optional<FileSizeLimit> limit;
+        if (failure == "size limit")
+            limit.emplace(old.size() + 8);
+        else
+            QVERIFY(disk.fill("filler"));
         QVERIFY_THROWS_EXCEPTION(IniError, ini.save());
+        QFile::remove(disk.filePath("filler"));
     }
     QVERIFY(ini.modified());
     QCOMPARE(FileBytes::read(path), old);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { "doc.ini" });
+    QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden), QStringList { "doc.ini" });
 
     ini.save();
     QVERIFY(!ini.modified());

@@ -2,6 +2,8 @@
 #include "support/DialogRecorder.h"
 #include "support/FormFixture.h"
 #include "support/FoundationChild.h"
+#include "support/core/FileBytes.h"
+#include "support/core/FileSizeLimit.h"
 #include "toolkit/Clipboard.h"
 #include "toolkit/ZolvenarApplication.h"
 
@@ -42,6 +44,7 @@ private Q_SLOTS:
     void clipboardIsEmptiedOnlyWhileItHoldsOurCopy_data();
     void clipboardIsEmptiedOnlyWhileItHoldsOurCopy();
     void clipboardFailureKeepsTheWindowOpenWithoutSaving();
+    void closingPastAFileSizeLimitKeepsTheEarlierSettings();
     void optionsEnabledFollowsTheListAndWorkerCallsReachTheWindowThread();
 
 private:
@@ -187,6 +190,18 @@ void LifecycleClosingTest::clipboardFailureKeepsTheWindowOpenWithoutSaving()
     QCOMPARE(errors, QStringList { QStringLiteral("Unable to obtain clipboard data object") });
     QVERIFY(form->isVisible());
     QVERIFY(!QFile::exists(settingsFile));
+}
+
+void LifecycleClosingTest::closingPastAFileSizeLimitKeepsTheEarlierSettings()
+{
+    const QByteArray earlier = "[SETTINGS]\r\nSAVED=TRUE\r\n";
+    QVERIFY(FileBytes::write(settingsFile, earlier));
+    {
+        // The signal as the program set it: by default it would end the process.
+        const FileSizeLimit limit(earlier.size(), FileSizeLimit::Signal::asTheProgramSetIt);
+        QVERIFY(form->close());
+    }
+    QCOMPARE(FileBytes::read(settingsFile), earlier);
 }
 
 void LifecycleClosingTest::optionsEnabledFollowsTheListAndWorkerCallsReachTheWindowThread()
