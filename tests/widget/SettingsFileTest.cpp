@@ -1,3 +1,4 @@
+#include "ini/Ini.h"
 #include "settings/SettingsFile.h"
 #include "support/FormFixture.h"
 #include "support/core/FileBytes.h"
@@ -8,6 +9,13 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QtTest>
+
+#include <optional>
+
+#include <sys/fsuid.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace {
 
@@ -41,6 +49,46 @@ QPoint centredOnScreen(const QWidget &window)
     const QSize outer = window.frameGeometry().size();
     return { area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2 };
 }
+
+// The file's type, and its bytes where this process may read them.
+QByteArray fingerprint(const QByteArray &path)
+{
+    struct stat info {};
+    if (::stat(path.constData(), &info) != 0)
+        return "<none>";
+    const QByteArray type = QByteArray::number(info.st_mode & S_IFMT, 8) + " " + QByteArray::number(info.st_size);
+    return S_ISREG(info.st_mode) ? type + " " + FileBytes::read(QFile::decodeName(path)) : type;
+}
+
+// Root reads any file: for as long as this lives, files are opened as a plain user
+// would, and the file and its directory are that user's.
+class PlainUser
+{
+public:
+    explicit PlainUser(const QByteArray &file)
+    {
+        if (::geteuid() != 0)
+            return;
+        const bool owned = ::chown(file.constData(), nobody, nobody) == 0 && ::chmod(".", 0777) == 0;
+        QVERIFY(owned);
+        ::setfsgid(nobody);
+        ::setfsuid(nobody);
+        changed = true;
+    }
+    ~PlainUser()
+    {
+        if (!changed)
+            return;
+        ::setfsuid(0);
+        ::setfsgid(0);
+    }
+    PlainUser(const PlainUser &) = delete;
+    PlainUser &operator=(const PlainUser &) = delete;
+
+private:
+    static constexpr unsigned nobody = 65534;
+    bool changed = false;
+};
 
 } // namespace
 
@@ -88,18 +136,42 @@ void SettingsFileTest::firstFullSaveWritesEveryKey()
 void SettingsFileTest::startValuesUnlessTheFileIsTrusted_data()
 {
     QTest::addColumn<QByteArray>("file");
-    QTest::newRow("no file") << QByteArray();
-    QTest::newRow("SAVED=FALSE") << "[SETTINGS]\r\nSAVED=FALSE\r\n" + everyKeyChanged;
-    QTest::newRow("SAVED missing") << "[SETTINGS]\r\n" + everyKeyChanged;
-    QTest::newRow("SAVED in lower case") << "[SETTINGS]\r\nSAVED=true\r\n" + everyKeyChanged;
-    QTest::newRow("other section") << "[OTHER]\r\nSAVED=TRUE\r\n" + everyKeyChanged;
+    QTest::addColumn<QString>("kind"); // of a file that no save may replace
+    const QByteArray trusted = "[SETTINGS]\r\nSAVED=TRUE\r\n" + everyKeyChanged;
+    QTest::newRow("no file") << QByteArray() << QString();
+    QTest::newRow("SAVED=FALSE") << "[SETTINGS]\r\nSAVED=FALSE\r\n" + everyKeyChanged << QString();
+    QTest::newRow("SAVED missing") << "[SETTINGS]\r\n" + everyKeyChanged << QString();
+    QTest::newRow("SAVED in lower case") << "[SETTINGS]\r\nSAVED=true\r\n" + everyKeyChanged << QString();
+    QTest::newRow("other section") << "[OTHER]\r\nSAVED=TRUE\r\n" + everyKeyChanged << QString();
+    QTest::newRow("no read access, never replaced") << trusted << "no read access";
+    QTest::newRow("a FIFO: no hang, never replaced") << QByteArray() << "fifo";
+    QTest::newRow("an endless device, never replaced") << QByteArray() << "device";
+    QTest::newRow("larger than any settings file, never replaced") << trusted << "too large";
 }
 
 void SettingsFileTest::startValuesUnlessTheFileIsTrusted()
 {
     QFETCH(QByteArray, file);
-    if (!file.isEmpty())
+    QFETCH(QString, kind);
+    const QByteArray name = QFile::encodeName(iniName);
+    if (kind.isEmpty() && !file.isEmpty()) {
         QVERIFY(FileBytes::write(iniName, file));
+    } else if (kind == "no read access") {
+        QVERIFY(FileBytes::write(iniName, file));
+        QVERIFY(::chmod(name, 0200) == 0);
+    } else if (kind == "fifo") {
+        QVERIFY(::mkfifo(name, 0600) == 0);
+    } else if (kind == "device") {
+        if (::mknod(name, S_IFCHR | 0666, makedev(1, 5)) != 0) // as /dev/zero
+            QSKIP("making a device node needs root");
+    } else if (kind == "too large") {
+        QVERIFY(FileBytes::write(iniName, file));
+        QVERIFY(::truncate(name, Ini::maxFileSize + 1) == 0);
+    }
+    const QByteArray before = fingerprint(name);
+    std::optional<PlainUser> plainUser;
+    if (kind == "no read access")
+        plainUser.emplace(name);
     ZolvenarMainForm form;
     QVERIFY(form.checkLowerCase->isChecked());
     QVERIFY(form.checkNumber->isChecked());
@@ -112,10 +184,17 @@ void SettingsFileTest::startValuesUnlessTheFileIsTrusted()
     QVERIFY(!form.checkSettingsWindow->isChecked());
     QVERIFY(!form.checkSettings->isChecked());
     QCOMPARE(form.width(), 632);
-    if (file.isEmpty()) {
+    if (kind.isEmpty() && file.isEmpty()) {
         // Without "Save Settings on Exit" no file is ever created.
         form.saveSettings();
         QVERIFY(!QFile::exists(iniName));
+    } else if (!kind.isEmpty()) {
+        for (const bool full : { false, true }) {
+            form.checkSettings->setChecked(full);
+            form.saveSettings();
+        }
+        plainUser.reset();
+        QCOMPARE(fingerprint(name), before);
     }
 }
 
