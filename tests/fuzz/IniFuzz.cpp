@@ -1,6 +1,8 @@
-// Reads arbitrary bytes as an INI file and writes them back. The written form
-// must read as the same document and write back to the same bytes.
+// Reads arbitrary bytes as an INI file, sets one value, and writes it back. The
+// written form must read as the same document and write back to the same bytes,
+// unless the writer refused a name or value that would not.
 #include "ini/Ini.h"
+#include "ini/IniError.h"
 #include "ini/IniKey.h"
 #include "ini/IniSection.h"
 
@@ -42,9 +44,18 @@ void require(bool condition, const char *what)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
+    // The file, then the section, name and value of one change, split at 0x01.
+    const QList<QByteArray> parts = QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)).split('\x01');
     Ini first { QByteArray() };
-    first.parseData(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
-    const QByteArray written = first.serialize();
+    first.parseData(parts[0]);
+    if (parts.size() >= 4)
+        first.addSection(parts[1]).setValue(parts[2], parts[3]);
+    QByteArray written;
+    try {
+        written = first.serialize();
+    } catch (const IniError &) {
+        return 0;
+    }
 
     require(written.isEmpty() || written.endsWith("\r\n"), "output does not end in CR LF");
     require(!written.contains('\0'), "output holds a NUL");

@@ -16,6 +16,8 @@ class IniFaultTest : public QObject
 private Q_SLOTS:
     void fileThatCannotBeCreated_data();
     void fileThatCannotBeCreated();
+    void structureChangingTextIsRefused_data();
+    void structureChangingTextIsRefused();
     void failureAfterWritingStartedKeepsOldFile_data();
     void failureAfterWritingStartedKeepsOldFile();
 };
@@ -51,6 +53,41 @@ void IniFaultTest::fileThatCannotBeCreated()
     ini.save();
     QVERIFY(!ini.modified());
     QCOMPARE(FileBytes::read(QFile::decodeName(path)), QByteArray("[S]\r\nk=v\r\n"));
+}
+
+void IniFaultTest::structureChangingTextIsRefused_data()
+{
+    QTest::addColumn<QByteArray>("section");
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("value");
+    QTest::newRow("value with a line feed opening a section")
+        << QByteArray("S") << QByteArray("k") << QByteArray("x\n[X]");
+    QTest::newRow("value with a carriage return") << QByteArray("S") << QByteArray("k") << QByteArray("x\rSAVED=FALSE");
+    QTest::newRow("value with a NUL") << QByteArray("S") << QByteArray("k") << QByteArray("x\0y", 3);
+    QTest::newRow("name holding '='") << QByteArray("S") << QByteArray("a=b") << QByteArray("v");
+    QTest::newRow("name read as a comment") << QByteArray("S") << QByteArray(";k") << QByteArray("v");
+    QTest::newRow("name read as a header") << QByteArray("S") << QByteArray("[k") << QByteArray("v");
+    QTest::newRow("name losing its leading blank") << QByteArray("S") << QByteArray(" k") << QByteArray("v");
+    QTest::newRow("empty name") << QByteArray("S") << QByteArray() << QByteArray("v");
+    QTest::newRow("section name closing early") << QByteArray("a]b") << QByteArray("k") << QByteArray("v");
+    QTest::newRow("section name with a line feed") << QByteArray("a\nb") << QByteArray("k") << QByteArray("v");
+}
+
+void IniFaultTest::structureChangingTextIsRefused()
+{
+    QFETCH(QByteArray, section);
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, value);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("doc.ini");
+    const QByteArray old = "[S]\r\nk=1\r\n";
+    QVERIFY(FileBytes::write(path, old));
+
+    Ini ini(QFile::encodeName(path));
+    ini.addSection(section).setValue(name, value);
+    QVERIFY_THROWS_EXCEPTION(IniError, ini.save());
+    QVERIFY(ini.modified());
+    QCOMPARE(FileBytes::read(path), old);
 }
 
 void IniFaultTest::failureAfterWritingStartedKeepsOldFile_data()

@@ -54,31 +54,38 @@ void IntComboBoxTest::typedKeys_data()
     QTest::addColumn<QString>("before");
     QTest::addColumn<QList<Key>>("keys");
     QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("clipboard"); // for Ctrl+V
     QTest::newRow("a letter between digits is dropped")
-        << QString() << QList<Key> { plain('1'), plain('2'), plain('a'), plain('3') } << QStringLiteral("123");
+        << QString() << QList<Key> { plain('1'), plain('2'), plain('a'), plain('3') } << QStringLiteral("123")
+        << QString();
     QTest::newRow("the symbol on Shift+3 is refused")
         << QStringLiteral("7") << QList<Key> { { Qt::Key_NumberSign, QStringLiteral("#"), Qt::ShiftModifier } }
-        << QStringLiteral("7");
+        << QStringLiteral("7") << QString();
     QTest::newRow("Shift with a digit key typing a digit is refused")
         << QStringLiteral("7") << QList<Key> { { Qt::Key_3, QStringLiteral("3"), Qt::ShiftModifier } }
-        << QStringLiteral("7");
+        << QStringLiteral("7") << QString();
     QTest::newRow("space, minus and full stop are refused")
-        << QStringLiteral("7") << QList<Key> { plain(' '), plain('-'), plain('.') } << QStringLiteral("7");
+        << QStringLiteral("7") << QList<Key> { plain(' '), plain('-'), plain('.') } << QStringLiteral("7") << QString();
     QTest::newRow("Backspace passes") << QStringLiteral("42")
                                       << QList<Key> { { Qt::Key_Backspace, QStringLiteral("\b"), Qt::NoModifier } }
-                                      << QStringLiteral("4");
+                                      << QStringLiteral("4") << QString();
     QTest::newRow("keypad digits pass") << QString()
                                         << QList<Key> { { Qt::Key_4, QStringLiteral("4"), Qt::KeypadModifier },
                                                { Qt::Key_2, QStringLiteral("2"), Qt::KeypadModifier } }
-                                        << QStringLiteral("42");
+                                        << QStringLiteral("42") << QString();
     QTest::newRow("keys that type nothing keep their effect")
         << QStringLiteral("15")
         << QList<Key> { { Qt::Key_Home, QString(), Qt::NoModifier }, { Qt::Key_Delete, QString(), Qt::NoModifier },
                plain('9') }
-        << QStringLiteral("95");
+        << QStringLiteral("95") << QString();
+    const Key paste { Qt::Key_V, QStringLiteral("\x16"), Qt::ControlModifier };
     QTest::newRow("Ctrl+V pastes unfiltered")
-        << QString() << QList<Key> { { Qt::Key_V, QStringLiteral("\x16"), Qt::ControlModifier } }
-        << QStringLiteral("x9");
+        << QString() << QList<Key> { paste } << QStringLiteral("x9") << QStringLiteral("x9");
+    // Line breaks and NUL would end up in the settings file.
+    QTest::newRow("a paste loses its control characters")
+        << QString() << QList<Key> { paste } << QStringLiteral("1[X]2")
+        << QStringLiteral("1\n[X]\r\n\0"
+                          "2\x1B");
 }
 
 void IntComboBoxTest::typedKeys()
@@ -86,7 +93,8 @@ void IntComboBoxTest::typedKeys()
     QFETCH(QString, before);
     QFETCH(QList<Key>, keys);
     QFETCH(QString, after);
-    QGuiApplication::clipboard()->setText(QStringLiteral("x9"));
+    QFETCH(QString, clipboard);
+    QGuiApplication::clipboard()->setText(clipboard);
     IntComboBox *combo = emptyBox("comboPassCount");
     combo->setEditText(before);
     for (const Key &key : keys)

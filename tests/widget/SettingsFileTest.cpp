@@ -112,7 +112,8 @@ private Q_SLOTS:
     void startPosition();
     void maximizedWindowSavesRestoredBounds();
     void shortSaveChangesOnlyItsKey();
-    void nonAsciiTextRoundTrips();
+    void textRoundTrips_data();
+    void textRoundTrips();
     void reset_data();
     void reset();
 };
@@ -331,18 +332,32 @@ void SettingsFileTest::shortSaveChangesOnlyItsKey()
     QCOMPARE(FileBytes::read(iniName), expected);
 }
 
-void SettingsFileTest::nonAsciiTextRoundTrips()
+void SettingsFileTest::textRoundTrips_data()
 {
-    const QString text = QStringLiteral("äöü€\U0001D11E");
+    QTest::addColumn<QString>("setText");
+    QTest::addColumn<QString>("numberText");
+    QTest::newRow("non-ASCII") << QStringLiteral("äöü€\U0001D11E") << QStringLiteral("16");
+    QTest::newRow("longer than a line edit keeps by default")
+        << QString(40000, QLatin1Char('a')) << QString(40000, QLatin1Char('7'));
+}
+
+void SettingsFileTest::textRoundTrips()
+{
+    QFETCH(QString, setText);
+    QFETCH(QString, numberText);
     {
         ZolvenarMainForm form;
         form.checkSettings->setChecked(true);
-        form.editIncludeCustom->setText(text);
+        form.editIncludeCustom->setText(setText);
+        form.comboMinLength->setEditText(numberText);
         form.saveSettings();
     }
-    QVERIFY(FileBytes::read(iniName).contains("\r\nINCLUDECUSTOMSET=" + text.toUtf8() + "\r\n"));
+    const QByteArray saved = FileBytes::read(iniName);
+    QVERIFY(saved.contains("\r\nINCLUDECUSTOMSET=" + setText.toUtf8() + "\r\n"));
+    QVERIFY(saved.contains("\r\nMINLENGTH=" + numberText.toUtf8() + "\r\n"));
     ZolvenarMainForm form;
-    QCOMPARE(form.editIncludeCustom->text(), text);
+    QCOMPARE(form.editIncludeCustom->text(), setText);
+    QCOMPARE(form.comboMinLength->currentText(), numberText);
 }
 
 void SettingsFileTest::reset_data()
