@@ -3,6 +3,7 @@
 #include "support/FormFixture.h"
 #include "support/core/FileBytes.h"
 #include "support/core/FileSizeLimit.h"
+#include "support/core/PlainUser.h"
 #include "toolkit/Clipboard.h"
 #include "toolkit/PendingMessages.h"
 #include "widgets/PushCheckButton.h"
@@ -416,7 +417,7 @@ void ResultsActionsTest::saveFailureKeepsFlagAndEarlierFile_data()
 {
     QTest::addColumn<QString>("failure");
 
-    QTest::newRow("read-only directory") << "read-only directory";
+    QTest::newRow("read-only directory and file") << "read-only directory and file";
     QTest::newRow("disk refuses the bytes") << "file size limit";
     QTest::newRow("parent is a regular file") << "parent is a file";
 }
@@ -433,9 +434,11 @@ void ResultsActionsTest::saveFailureKeepsFlagAndEarlierFile()
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     });
     std::optional<FileSizeLimit> limit;
-    if (failure == "read-only directory") {
-        if (::geteuid() == 0)
-            QSKIP("running as root, where a read-only directory does not stop writes");
+    std::optional<PlainUser> plainUser;
+    if (failure == "read-only directory and file") {
+        plainUser.emplace(std::initializer_list<QByteArray> { QFile::encodeName(dir.path()), QFile::encodeName(path) });
+        QVERIFY(plainUser->ready());
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
         QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     } else if (failure == "file size limit") {
         limit.emplace(4); // fewer bytes than the list holds
@@ -452,6 +455,7 @@ void ResultsActionsTest::saveFailureKeepsFlagAndEarlierFile()
         message = QString::fromUtf8(error.what());
     }
     limit.reset();
+    plainUser.reset();
 
     QVERIFY2(message.startsWith(path + QStringLiteral(": ")), qPrintable(message));
     QVERIFY2(message.size() > path.size() + 2, qPrintable(message));

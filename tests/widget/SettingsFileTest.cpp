@@ -1,7 +1,8 @@
-#include "ini/Ini.h"
 #include "settings/SettingsFile.h"
+#include "ini/Ini.h"
 #include "support/FormFixture.h"
 #include "support/core/FileBytes.h"
+#include "support/core/PlainUser.h"
 #include "toolkit/MessageBoxes.h"
 #include "widgets/IntComboBox.h"
 
@@ -12,7 +13,6 @@
 
 #include <optional>
 
-#include <sys/fsuid.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -53,42 +53,14 @@ QPoint centredOnScreen(const QWidget &window)
 // The file's type, and its bytes where this process may read them.
 QByteArray fingerprint(const QByteArray &path)
 {
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (::stat(path.constData(), &info) != 0)
         return "<none>";
     const QByteArray type = QByteArray::number(info.st_mode & S_IFMT, 8) + " " + QByteArray::number(info.st_size);
     return S_ISREG(info.st_mode) ? type + " " + FileBytes::read(QFile::decodeName(path)) : type;
 }
-
-// Root reads any file: for as long as this lives, files are opened as a plain user
-// would, and the file and its directory are that user's.
-class PlainUser
-{
-public:
-    explicit PlainUser(const QByteArray &file)
-    {
-        if (::geteuid() != 0)
-            return;
-        const bool owned = ::chown(file.constData(), nobody, nobody) == 0 && ::chmod(".", 0777) == 0;
-        QVERIFY(owned);
-        ::setfsgid(nobody);
-        ::setfsuid(nobody);
-        changed = true;
-    }
-    ~PlainUser()
-    {
-        if (!changed)
-            return;
-        ::setfsuid(0);
-        ::setfsgid(0);
-    }
-    PlainUser(const PlainUser &) = delete;
-    PlainUser &operator=(const PlainUser &) = delete;
-
-private:
-    static constexpr unsigned nobody = 65534;
-    bool changed = false;
-};
 
 } // namespace
 
@@ -171,8 +143,10 @@ void SettingsFileTest::startValuesUnlessTheFileIsTrusted()
     }
     const QByteArray before = fingerprint(name);
     std::optional<PlainUser> plainUser;
-    if (kind == "no read access")
-        plainUser.emplace(name);
+    if (kind == "no read access") {
+        plainUser.emplace(std::initializer_list<QByteArray> { name, "." });
+        QVERIFY(plainUser->ready());
+    }
     ZolvenarMainForm form;
     QVERIFY(form.checkLowerCase->isChecked());
     QVERIFY(form.checkNumber->isChecked());
