@@ -63,3 +63,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 include(CPack)
+
+# The desktop entry, metadata, manual page and the package through the validators
+# and lintian; part of the end-to-end label, as it packages the built program.
+add_test(NAME package_checks COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-package.sh ${CMAKE_BINARY_DIR})
+set_tests_properties(package_checks PROPERTIES LABELS e2e TIMEOUT 300)
