@@ -1,5 +1,5 @@
-"""Password generation in the real window: mouse samples under Xvfb, generators
-finishing a run alone, and closing during a 99-generator run."""
+"""Password generation in the real window: mouse samples under Xvfb, also at twice
+the scale, generators finishing a run alone, and closing during a 99-generator run."""
 
 import time
 
