@@ -6,5 +6,7 @@ int main(int argc, char *argv[])
 {
     ZolvenarApplication app(argc, argv);
     ZolvenarApplication::setApplicationName(QStringLiteral("Zolvenar"));
+    // Lets docks and task bars match the window to zolvenar.desktop and its icon.
+    ZolvenarApplication::setDesktopFileName(QStringLiteral("zolvenar"));
     return ApplicationEntry::run([] { return std::make_unique<ZolvenarMainForm>(); });
 }

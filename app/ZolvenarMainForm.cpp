@@ -18,6 +18,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -198,8 +199,12 @@ void ZolvenarMainForm::postInitialize()
     settings = std::make_unique<SettingsFile>(*this);
 
     mouseTrack = std::make_unique<MouseTrack>(*this);
-    // One 32 x 32 image; Qt scales it for the title bar and the task switcher.
-    setWindowIcon(QIcon(QStringLiteral(":/icons/zolvenar.png")));
+    // Drawn at each size the title bar, task switcher and dock ask for, so none is a
+    // blurred enlargement, also on a scaled screen.
+    QIcon icon(QStringLiteral(":/icons/zolvenar.png"));
+    for (int size : { 16, 24, 48, 64, 128, 256 })
+        icon.addFile(QStringLiteral(":/icons/zolvenar-%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
     // checkGen, a push button, already centres its text.
     resetCharacterSettings();
     loadSettings();

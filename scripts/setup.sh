@@ -9,11 +9,14 @@ shift || true
 
 # Build: compiler, CMake, Qt 6. End-to-end runs: Xvfb, xdotool for input, xclip for
 # the clipboard, python3-xlib for the close request, imagemagick for screenshots.
+# Package checks: dpkg-dev for the shared-library dependencies, the desktop entry,
+# AppStream and manual page validators, lintian for the built package.
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxkbcommon-dev
   xvfb xauth xdotool xclip x11-utils python3 python3-xlib imagemagick
   fonts-dejavu-core
+  dpkg-dev desktop-file-utils appstream man-db lintian
 )
 if [[ "${ZOLVENAR_NEED_CLANG:-0}" == 1 ]]; then
   packages+=(clang-14 libclang-rt-14-dev)

@@ -1,5 +1,5 @@
-"""Password generation in the real window: mouse samples under Xvfb, generators
-finishing a run alone, and closing during a 99-generator run."""
+"""Password generation in the real window: mouse samples under Xvfb, also at twice
+the scale, generators finishing a run alone, and closing during a 99-generator run."""
 
 import time
 
@@ -24,10 +24,15 @@ def settings(length, count, strength, generators):
     return "\r\n".join(lines) + "\r\n"
 
 
-def start(s):
+def scaled(point, scale):
+    """The harness moves in device pixels; the window lays itself out in logical ones."""
+    return point[0] * scale, point[1] * scale
+
+
+def start(s, scale=1):
     s.find_window()
-    s.wait_until(lambda: s.client_size() == (632, 447), 10, "the start-up client size")
-    s.click(*GENERATE)
+    s.wait_until(lambda: s.client_size() == scaled((632, 447), scale), 10, "the start-up client size")
+    s.click(*scaled(GENERATE, scale))
 
 
 def answer_yes(s, caption):
@@ -38,8 +43,8 @@ def answer_yes(s, caption):
     s.window = main_window
 
 
-def copied_passwords(s, count):
-    s.click(*COPY)
+def copied_passwords(s, count, scale=1):
+    s.click(*scaled(COPY, scale))
     text = s.wait_until(lambda: s.clipboard().count("\r\n") == count - 1 and s.clipboard(), 10,
                         "%d passwords on the clipboard" % count)
     return text.split("\r\n")
@@ -58,6 +63,30 @@ def test_mouse_moves_make_three_passwords(binary):
             moves += 1
         assert moves >= 75, "the run ended after only %d moves" % moves
         passwords = copied_passwords(s, 3)
+        assert all(len(p) == 8 and set(p) <= ALPHANUMERIC for p in passwords), passwords
+        s.close()
+        assert s.wait_exit(15) == 0
+
+
+def test_mouse_travel_is_measured_in_logical_pixels_at_twice_the_scale(binary):
+    # At scale 2 a sample needs 32 logical pixels of travel, 64 on the screen.
+    with harness.Session(binary, files={"Zolvenar.ini": settings(8, 2, 25, 0)},
+                         env={"QT_SCALE_FACTOR": "2"}) as s:
+        start(s, 2)
+        answer_yes(s, "Brindal")
+        s.wait_title("Zolvenar - 0%", 15)
+        # Back and forth by 20 logical pixels (40 on the screen): no sample, bar the
+        # first move's as the pointer arrives from the button.
+        for i in range(30):
+            s.move(*scaled((100 + 20 * (i % 2), 200), 2))
+        # Back and forth by 40 logical pixels: a sample each. 25 samples a password, 50 in all.
+        moves = 0
+        while s.title() != harness.DEFAULT_TITLE:
+            assert moves < 400, "title still %r after %d moves" % (s.title(), moves)
+            s.move(*scaled((300 + 40 * (moves % 2), 200), 2))
+            moves += 1
+        assert moves >= 49, "the run ended after only %d long moves" % moves
+        passwords = copied_passwords(s, 2, 2)
         assert all(len(p) == 8 and set(p) <= ALPHANUMERIC for p in passwords), passwords
         s.close()
         assert s.wait_exit(15) == 0

@@ -21,8 +21,9 @@ def _run(*args, **kwargs):
 
 
 def _expect_installed_layout(root):
-    for path in ("bin/zolvenar", "share/applications/zolvenar.desktop",
-                 "share/icons/hicolor/32x32/apps/zolvenar.png"):
+    icons = ["share/icons/hicolor/%dx%d/apps/zolvenar.png" % (size, size) for size in (32, 48, 64, 128)]
+    for path in ["bin/zolvenar", "share/applications/zolvenar.desktop", "share/icons/hicolor/scalable/apps/zolvenar.svg",
+                 "share/metainfo/org.zolvenar.zolvenar.metainfo.xml", "share/man/man1/zolvenar.1.gz"] + icons:
         assert os.path.exists(os.path.join(root, path)), "missing %s under %s" % (path, root)
     with open(os.path.join(root, "share/applications/zolvenar.desktop")) as entry:
         text = entry.read()

@@ -41,7 +41,10 @@ void LifecycleEntryTest::mainFormRunsUntilClosedAndReturnsZero()
         QTimer::singleShot(0, window, [&, window] {
             title = window->windowTitle();
             clientSize = window->size();
-            hasIcon = window->windowIcon().availableSizes().contains(QSize(32, 32));
+            const QList<QSize> sizes = window->windowIcon().availableSizes();
+            hasIcon = true;
+            for (int side : { 32, 48, 64, 128 })
+                hasIcon = hasIcon && sizes.contains(QSize(side, side));
             window->close();
         });
         return form;

@@ -1,0 +1,84 @@
+#!/usr/bin/python3
+"""Takes the window screenshots in docs/ under Xvfb, through the end-to-end harness:
+after a generator run, the window with its options open and folded away, and with
+its options open at twice the scale.
+
+Usage: scripts/screenshots.py [--binary build/zolvenar] [NAME ...]
+with NAME among expanded, collapsed, scale2 (all three by default); each is
+written to docs/window-NAME.png.
+"""
+
+import argparse
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.join(ROOT, "e2e"))
+
+import harness  # noqa: E402
+
+# Symbols on, 16 to 20 characters, 8 generators: a run that ends by itself.
+SETTINGS = "\r\n".join([
+    "[SETTINGS]", "LOWERCASEENABLED=TRUE", "UPPERCASEENABLED=TRUE", "NUMBERENABLED=TRUE",
+    "SYMBOLENABLED=TRUE", "SIMILARENABLED=FALSE", "INCLUDECUSTOMENABLED=FALSE",
+    "EXCLUDECUSTOMENABLED=FALSE", "MINLENGTH=16", "MAXLENGTH=20", "PASSCOUNT=10",
+    "PASSSTRENGTH=200", "GENERATORS=8", "CLEARCLIPBOARD=FALSE", "SAVESETTINGS=FALSE",
+    "SAVED=TRUE"]) + "\r\n"
+
+# Client coordinates at scale 1: the generate button with the options open, and
+# Edit Password Settings once they have folded away.
+GENERATE = (316, 212)
+SHOW_OPTIONS = (100, 16)
+SHOTS = {"expanded": (1, True), "collapsed": (1, False), "scale2": (2, True)}
+
+
+def window_shot(s, path):
+    """The client area alone, cut out of a picture of the whole screen."""
+    with tempfile.TemporaryDirectory() as work:
+        screen = os.path.join(work, "screen.png")
+        s.screenshot(screen)
+        x, y = s.client_origin()
+        width, height = s.client_size()
+        subprocess.run(["convert", screen, "-crop", "%dx%d+%d+%d" % (width, height, x, y), "+repage",
+                        "-strip", path], check=True)
+
+
+def take(binary, name):
+    scale, options_open = SHOTS[name]
+    env = {"QT_SCALE_FACTOR": str(scale)}
+    with harness.Session(binary, files={"Zolvenar.ini": SETTINGS}, env=env) as s:
+        s.find_window()
+        s.wait_until(lambda: s.client_size() == (632 * scale, 447 * scale), 10, "the start-up client size")
+        watch = s.watch_title()
+        s.click(GENERATE[0] * scale, GENERATE[1] * scale)
+        watch.wait_for(harness.DEFAULT_TITLE, 120)
+        # Off the controls, so no button is drawn lit up under the pointer.
+        s.move(0, 447 * scale - 1)
+        if options_open:
+            s.click(SHOW_OPTIONS[0] * scale, SHOW_OPTIONS[1] * scale)
+            s.move(0, 447 * scale - 1)
+        time.sleep(0.5)  # the last repaint
+        window_shot(s, os.path.join(ROOT, "docs", "window-%s.png" % name))
+        s.close()
+        s.answer("Zolvenar")  # leave the unsaved passwords
+        s.wait_exit(15)
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--binary", default=os.path.join(ROOT, "build", "zolvenar"))
+    parser.add_argument("names", nargs="*", metavar="NAME")
+    args = parser.parse_args()
+    unknown = set(args.names) - set(SHOTS)
+    if unknown:
+        parser.error("unknown screenshot %s; choose from %s" % (", ".join(sorted(unknown)), ", ".join(sorted(SHOTS))))
+    for name in args.names or sorted(SHOTS):
+        take(args.binary, name)
+        print("docs/window-%s.png" % name)
+
+
+if __name__ == "__main__":
+    main()
