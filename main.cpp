@@ -1,6 +1,6 @@
-#include "app/ZolvenarMainForm.h"
-#include "toolkit/ApplicationEntry.h"
-#include "toolkit/ZolvenarApplication.h"
+#include "window/app/ZolvenarMainForm.h"
+#include "window/toolkit/ApplicationEntry.h"
+#include "window/toolkit/ZolvenarApplication.h"
 
 int main(int argc, char *argv[])
 {

@@ -25,14 +25,14 @@ install(TARGETS zolvenar RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES packaging/zolvenar.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 foreach(size 16 24 32 48 64 128 256)
   if(size EQUAL 32)
-    set(icon resources/zolvenar.png)
+    set(icon window/resources/zolvenar.png)
   else()
-    set(icon resources/zolvenar-${size}.png)
+    set(icon window/resources/zolvenar-${size}.png)
   endif()
   install(FILES ${icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
           RENAME zolvenar.png)
 endforeach()
-install(FILES resources/zolvenar.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES window/resources/zolvenar.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 # Software centres look the metadata up by its component id.
 install(FILES packaging/zolvenar.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo
         RENAME org.zolvenar.zolvenar.metainfo.xml)

@@ -1,7 +1,7 @@
 // Cost of one sample through the intake, single thread, no window: lock, append,
 // the share of a digest, password assembly and the reports to a sink that only counts.
-#include "generation/EngineSink.h"
-#include "generation/PasswordEngine.h"
+#include "core/generation/EngineSink.h"
+#include "core/generation/PasswordEngine.h"
 
 #include <chrono>
 #include <cstdio>

@@ -1,9 +1,9 @@
 // A run fed by generators alone, against its physical limit: G generators can at
 // best deliver G samples per 10 ms sleep, as long as one sleep really takes here.
-#include "generation/EngineSink.h"
-#include "generation/PasswordEngine.h"
-#include "toolkit/Threads.h"
-#include "toolkit/TickCounter.h"
+#include "core/generation/EngineSink.h"
+#include "core/generation/PasswordEngine.h"
+#include "core/toolkit/Threads.h"
+#include "core/toolkit/TickCounter.h"
 
 #include <chrono>
 #include <condition_variable>

@@ -5,11 +5,11 @@
 //
 // Usage: QualityBench [characters=1000000] [generators=99]
 
-#include "generation/EngineSink.h"
-#include "generation/GenerationOptions.h"
-#include "generation/PasswordEngine.h"
-#include "generation/Psdes.h"
-#include "toolkit/TickCounter.h"
+#include "core/generation/EngineSink.h"
+#include "core/generation/GenerationOptions.h"
+#include "core/generation/PasswordEngine.h"
+#include "core/generation/Psdes.h"
+#include "core/toolkit/TickCounter.h"
 
 #include <QCoreApplication>
 

@@ -1,8 +1,8 @@
 // The four list actions on a full list: 65,535 passwords of 16 characters.
-#include "app/ZolvenarMainForm.h"
-#include "toolkit/Clipboard.h"
-#include "toolkit/MessageBoxes.h"
-#include "toolkit/SaveFileDialog.h"
+#include "window/app/ZolvenarMainForm.h"
+#include "window/toolkit/Clipboard.h"
+#include "window/toolkit/MessageBoxes.h"
+#include "window/toolkit/SaveFileDialog.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

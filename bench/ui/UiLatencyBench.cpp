@@ -1,11 +1,11 @@
 // How late a 5 ms timer fires on the window's thread while 99 generators deliver
 // into a run whose reports are posted to that thread.
-#include "app/ZolvenarMainForm.h"
-#include "generation/MouseTrack.h"
-#include "toolkit/MessageBoxes.h"
-#include "toolkit/Threads.h"
-#include "toolkit/ZolvenarApplication.h"
-#include "widgets/IntComboBox.h"
+#include "core/toolkit/Threads.h"
+#include "window/app/MouseTrack.h"
+#include "window/app/ZolvenarMainForm.h"
+#include "window/toolkit/MessageBoxes.h"
+#include "window/toolkit/ZolvenarApplication.h"
+#include "window/widgets/IntComboBox.h"
 
 #include <QElapsedTimer>
 #include <QListWidget>

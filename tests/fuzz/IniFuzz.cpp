@@ -1,10 +1,10 @@
 // Reads arbitrary bytes as an INI file, sets one value, and writes it back. The
 // written form must read as the same document and write back to the same bytes,
 // unless the writer refused a name or value that would not.
-#include "ini/Ini.h"
-#include "ini/IniError.h"
-#include "ini/IniKey.h"
-#include "ini/IniSection.h"
+#include "core/ini/Ini.h"
+#include "core/ini/IniError.h"
+#include "core/ini/IniKey.h"
+#include "core/ini/IniSection.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,7 +1,7 @@
-#include "generation/EngineSink.h"
-#include "generation/PasswordEngine.h"
-#include "toolkit/Threads.h"
-#include "toolkit/TickCounter.h"
+#include "core/generation/EngineSink.h"
+#include "core/generation/PasswordEngine.h"
+#include "core/toolkit/Threads.h"
+#include "core/toolkit/TickCounter.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "toolkit/UiPoster.h"
+#include "core/toolkit/UiPoster.h"
 
 #include <QCoreApplication>
 

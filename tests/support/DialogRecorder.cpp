@@ -1,8 +1,8 @@
 #include "support/DialogRecorder.h"
 
-#include "toolkit/Clipboard.h"
-#include "toolkit/MessageBoxes.h"
-#include "toolkit/ZolvenarApplication.h"
+#include "window/toolkit/Clipboard.h"
+#include "window/toolkit/MessageBoxes.h"
+#include "window/toolkit/ZolvenarApplication.h"
 
 void DialogRecorder::install()
 {

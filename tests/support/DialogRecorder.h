@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/SaveFileDialog.h"
+#include "window/toolkit/SaveFileDialog.h"
 
 #include <QByteArray>
 #include <QList>

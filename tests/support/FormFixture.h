@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ZolvenarMainForm.h"
+#include "window/app/ZolvenarMainForm.h"
 
 #include <QTemporaryDir>
 

@@ -1,4 +1,4 @@
-#include "toolkit/AtomicFile.h"
+#include "core/toolkit/AtomicFile.h"
 #include "support/core/FileBytes.h"
 #include "support/core/PlainUser.h"
 
@@ -63,9 +63,7 @@ void AtomicFileTest::replacesWholeOrNotAtAll()
     if (!written)
         QVERIFY2(message.startsWith(path + ": ") && message.size() > path.size() + 2, qPrintable(message));
     QCOMPARE(FileBytes::read(path), written ? QByteArray("new") : earlier);
-    struct stat info
-    {
-    };
+    struct stat info = {};
     QVERIFY(::stat(QFile::encodeName(path).constData(), &info) == 0);
     QCOMPARE(info.st_mode & 07777, mode_t(0640));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "file.txt" });

@@ -1,4 +1,4 @@
-#include "generation/CharacterPattern.h"
+#include "core/generation/CharacterPattern.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "generation/GenerationOptions.h"
+#include "core/generation/GenerationOptions.h"
 
 #include <QTest>
 

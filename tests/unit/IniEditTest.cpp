@@ -1,6 +1,6 @@
-#include "ini/Ini.h"
-#include "ini/IniKey.h"
-#include "ini/IniSection.h"
+#include "core/ini/Ini.h"
+#include "core/ini/IniKey.h"
+#include "core/ini/IniSection.h"
 #include "support/core/FileBytes.h"
 
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "ini/Ini.h"
+#include "core/ini/Ini.h"
 #include "support/core/FileBytes.h"
 
 #include <QRandomGenerator>

@@ -1,4 +1,4 @@
-#include "generation/OptionInt.h"
+#include "core/generation/OptionInt.h"
 
 #include <QTest>
 

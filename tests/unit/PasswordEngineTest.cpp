@@ -1,5 +1,5 @@
-#include "generation/PasswordEngine.h"
-#include "generation/EngineSink.h"
+#include "core/generation/PasswordEngine.h"
+#include "core/generation/EngineSink.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "generation/Psdes.h"
+#include "core/generation/Psdes.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "settings/SettingsSchema.h"
+#include "core/settings/SettingsSchema.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "toolkit/Threads.h"
+#include "core/toolkit/Threads.h"
 
 #include <QTest>
 

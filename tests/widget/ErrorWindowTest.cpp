@@ -1,8 +1,8 @@
-#include "toolkit/ErrorWindow.h"
-#include "support/FoundationChild.h"
+#include "window/toolkit/ErrorWindow.h"
+#include "core/toolkit/UiPoster.h"
+#include "support/ChildProcess.h"
 #include "support/ModalWatch.h"
-#include "toolkit/UiPoster.h"
-#include "toolkit/ZolvenarApplication.h"
+#include "window/toolkit/ZolvenarApplication.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -143,7 +143,7 @@ void ErrorWindowTest::endingPathsWriteTheErrorLineAndExitWithOne()
 {
     QFETCH(QString, scenario);
     QFETCH(QByteArray, line);
-    const FoundationChild result = FoundationChild::run(scenario);
+    const ChildProcess result = ChildProcess::run(scenario);
     QVERIFY2(!result.crashed, result.standardError.constData());
     QCOMPARE(result.exitCode, 1);
     QCOMPARE(result.standardOutput, line);
@@ -166,5 +166,5 @@ int ErrorWindowTest::child(const QByteArray &scenario)
     return 0; // reached only when the error did not end the program
 }
 
-FOUNDATION_TEST_MAIN(ErrorWindowTest)
+APPLICATION_TEST_MAIN(ErrorWindowTest)
 #include "ErrorWindowTest.moc"

@@ -1,4 +1,4 @@
-#include "widgets/IntComboBox.h"
+#include "window/widgets/IntComboBox.h"
 #include "support/FormFixture.h"
 
 #include <QClipboard>

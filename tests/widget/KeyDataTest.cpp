@@ -1,4 +1,4 @@
-#include "toolkit/KeyData.h"
+#include "window/toolkit/KeyData.h"
 
 #include <QKeyEvent>
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "app/MouseMoveRouter.h"
+#include "window/app/MouseMoveRouter.h"
 #include "support/FormFixture.h"
-#include "widgets/PushCheckButton.h"
+#include "window/widgets/PushCheckButton.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,14 +1,14 @@
-#include "generation/MouseTrack.h"
-#include "generation/PasswordEngine.h"
+#include "window/app/MouseTrack.h"
+#include "core/generation/PasswordEngine.h"
+#include "core/toolkit/Threads.h"
+#include "support/ChildProcess.h"
 #include "support/DialogRecorder.h"
 #include "support/FormFixture.h"
-#include "support/FoundationChild.h"
-#include "toolkit/MessageBoxes.h"
-#include "toolkit/Threads.h"
-#include "toolkit/ToolTipComponent.h"
-#include "toolkit/ZolvenarApplication.h"
-#include "widgets/IntComboBox.h"
-#include "widgets/PushCheckButton.h"
+#include "window/toolkit/MessageBoxes.h"
+#include "window/toolkit/ToolTipComponent.h"
+#include "window/toolkit/ZolvenarApplication.h"
+#include "window/widgets/IntComboBox.h"
+#include "window/widgets/PushCheckButton.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -305,7 +305,7 @@ void MouseTrackTest::mouseSamplesGoThroughWorkers()
 
 void MouseTrackTest::closingDuringABigRunExitsCleanly()
 {
-    const FoundationChild result = FoundationChild::run(QStringLiteral("closeDuringRun"));
+    const ChildProcess result = ChildProcess::run(QStringLiteral("closeDuringRun"));
     QVERIFY2(!result.crashed, result.standardError.constData());
     QCOMPARE(result.exitCode, 0);
 }
@@ -330,5 +330,5 @@ int MouseTrackTest::child(const QByteArray &scenario)
     return 0;
 }
 
-FOUNDATION_TEST_MAIN(MouseTrackTest)
+APPLICATION_TEST_MAIN(MouseTrackTest)
 #include "MouseTrackTest.moc"

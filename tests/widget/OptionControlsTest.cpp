@@ -1,6 +1,6 @@
 #include "support/FormFixture.h"
-#include "widgets/IntComboBox.h"
-#include "widgets/PushCheckButton.h"
+#include "window/widgets/IntComboBox.h"
+#include "window/widgets/PushCheckButton.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

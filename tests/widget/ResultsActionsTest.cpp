@@ -1,12 +1,12 @@
-#include "results/ClipboardDigest.h"
+#include "core/results/ClipboardDigest.h"
 #include "support/DialogRecorder.h"
 #include "support/FormFixture.h"
 #include "support/core/FileBytes.h"
 #include "support/core/FileSizeLimit.h"
 #include "support/core/PlainUser.h"
-#include "toolkit/Clipboard.h"
-#include "toolkit/PendingMessages.h"
-#include "widgets/PushCheckButton.h"
+#include "window/toolkit/Clipboard.h"
+#include "window/toolkit/PendingMessages.h"
+#include "window/widgets/PushCheckButton.h"
 
 #include <QCheckBox>
 #include <QListWidget>
@@ -24,9 +24,7 @@ namespace {
 
 mode_t modeOf(const QString &path)
 {
-    struct stat info
-    {
-    };
+    struct stat info = {};
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? (info.st_mode & 07777) : 0;
 }
 

@@ -1,5 +1,5 @@
-#include "toolkit/ToolTipComponent.h"
-#include "toolkit/TickCounter.h"
+#include "window/toolkit/ToolTipComponent.h"
+#include "core/toolkit/TickCounter.h"
 
 #include <QEnterEvent>
 #include <QHelpEvent>

@@ -1,8 +1,8 @@
 #include "support/ModalWatch.h"
-#include "toolkit/Clipboard.h"
-#include "toolkit/MessageBoxes.h"
-#include "toolkit/PendingMessages.h"
-#include "toolkit/SaveFileDialog.h"
+#include "window/toolkit/Clipboard.h"
+#include "window/toolkit/MessageBoxes.h"
+#include "window/toolkit/PendingMessages.h"
+#include "window/toolkit/SaveFileDialog.h"
 
 #include <QApplication>
 #include <QFileDialog>

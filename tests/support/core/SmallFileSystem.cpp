@@ -12,7 +12,8 @@ SmallFileSystem::SmallFileSystem(int kibibytes)
 {
     const QByteArray options = "size=" + QByteArray::number(kibibytes) + "k";
     isMounted = dir.isValid()
-        && ::mount("tmpfs", QFile::encodeName(dir.path()).constData(), "tmpfs", MS_NOSUID | MS_NODEV, options.constData())
+        && ::mount(
+               "tmpfs", QFile::encodeName(dir.path()).constData(), "tmpfs", MS_NOSUID | MS_NODEV, options.constData())
             == 0;
 }
 
@@ -24,7 +25,8 @@ SmallFileSystem::~SmallFileSystem()
 
 bool SmallFileSystem::fill(const QString &name)
 {
-    const int fd = ::open(QFile::encodeName(filePath(name)).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    const int fd
+        = ::open(QFile::encodeName(filePath(name)).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (fd < 0)
         return false;
     const char block[512] = {};

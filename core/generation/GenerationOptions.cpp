@@ -1,0 +1,104 @@
+#include "core/generation/GenerationOptions.h"
+
+#include "core/generation/CharacterPattern.h"
+#include "core/generation/OptionInt.h"
+
+#include <array>
+
+const char *const GenerationOptions::poolTooSmallText = "Character sets must contain at least two characters";
+const char *const GenerationOptions::errorCaption = "Brindal Error";
+const char *const GenerationOptions::questionCaption = "Brindal";
+
+GenerationOptions GenerationOptions::fromInputs(const Inputs &inputs)
+{
+    GenerationOptions options;
+    options.minLength = parseOptionInt(inputs.minLength);
+    options.maxLength = parseOptionInt(inputs.maxLength);
+    options.passCount = parseOptionInt(inputs.passCount);
+    options.passStrength = parseOptionInt(inputs.passStrength);
+    options.generators = parseOptionInt(inputs.generators);
+    options.clamp();
+    options.charPool = buildPool(inputs);
+    return options;
+}
+
+void GenerationOptions::clamp()
+{
+    if (minLength < 1)
+        minLength = 1;
+    if (maxLength < 1)
+        maxLength = 1;
+    if (passCount < 1)
+        passCount = 1;
+    if (passStrength < minStrength)
+        passStrength = minStrength;
+    if (maxLength < minLength)
+        maxLength = minLength;
+    // Lengths and counts stop at 65535: the list and the progress arithmetic stay small.
+    if (minLength > maxLengthLimit)
+        minLength = maxLengthLimit;
+    if (maxLength > maxLengthLimit)
+        maxLength = maxLengthLimit;
+    if (passCount > maxPassCount)
+        passCount = maxPassCount;
+    // 9999 samples of 4 bytes is the most one digest is ever taken over.
+    if (passStrength > maxStrength)
+        passStrength = maxStrength;
+    if (generators < 1)
+        generators = 0;
+    // 99 generators keep well clear of the program's thread cap.
+    if (generators > maxGenerators)
+        generators = maxGenerators;
+}
+
+std::string GenerationOptions::buildPool(const Inputs &inputs)
+{
+    std::string text;
+    for (const CharacterSet *set :
+        { &inputs.lowerCase, &inputs.upperCase, &inputs.number, &inputs.symbol, &inputs.includeCustom }) {
+        if (set->ticked)
+            text += set->text;
+    }
+    if (inputs.similar.ticked)
+        text = removeMatching(text, inputs.similar.text);
+    if (inputs.excludeCustom.ticked)
+        text = removeMatching(text, inputs.excludeCustom.text);
+    text = removeMatching(text, whiteSpacePattern);
+
+    // Only printable ASCII: control characters cannot be typed back from a password.
+    std::array<bool, 128> present {};
+    for (const char ch : text) {
+        const auto byte = static_cast<unsigned char>(ch);
+        if (byte >= 0x20 && byte < 0x7F)
+            present[byte] = true;
+    }
+    std::string pool;
+    for (std::size_t value = 0; value < present.size(); ++value) {
+        if (present[value])
+            pool.push_back(static_cast<char>(value));
+    }
+    return pool;
+}
+
+std::string GenerationOptions::weakSettingsMessage() const
+{
+    const int threshold = generators > 0 ? 200 : 100;
+    const bool weakStrength = passStrength < threshold;
+    const bool shortMinimum = minLength < 10;
+    const bool smallPool = charPool.size() < 32;
+    if (!weakStrength && !shortMinimum && !smallPool)
+        return {};
+    std::string message
+        = "The current password settings may be too weak. Do you want to continue generating passwords?";
+    if (shortMinimum)
+        message += "\n(Minimum Length is less than 10)";
+    if (smallPool)
+        message += "\n(Less than 32 characters and symbols are selected)";
+    if (weakStrength) {
+        if (generators > 0 && passStrength >= 100)
+            message += "\n(Password Strength is less than 200 when Generators are enabled)";
+        else
+            message += "\n(Password Strength is less than 100)";
+    }
+    return message;
+}

@@ -1,0 +1,94 @@
+#include "window/toolkit/ApplicationEntry.h"
+#include "support/ChildProcess.h"
+#include "support/DialogRecorder.h"
+#include "support/FormFixture.h"
+#include "window/app/ZolvenarMainForm.h"
+#include "window/toolkit/ZolvenarApplication.h"
+
+#include <QTest>
+#include <QTimer>
+
+#include <stdexcept>
+
+class ApplicationEntryTest : public QObject, FormFixture
+{
+    Q_OBJECT
+
+public:
+    static int child(const QByteArray &) { return 3; }
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY(enterTemporaryDirectory()); }
+    void init() { boxes.install(); }
+    void cleanup() { DialogRecorder::uninstall(); }
+
+    void mainFormRunsUntilClosedAndReturnsZero();
+    void anythingThrownEndsWithTheFatalErrorBox_data();
+    void anythingThrownEndsWithTheFatalErrorBox();
+
+private:
+    DialogRecorder boxes;
+};
+
+void ApplicationEntryTest::mainFormRunsUntilClosedAndReturnsZero()
+{
+    QString title;
+    QSize clientSize;
+    bool hasIcon = false;
+    const int result = ApplicationEntry::run([&] {
+        auto form = std::make_unique<ZolvenarMainForm>();
+        QWidget *window = form.get();
+        QTimer::singleShot(0, window, [&, window] {
+            title = window->windowTitle();
+            clientSize = window->size();
+            const QList<QSize> sizes = window->windowIcon().availableSizes();
+            hasIcon = true;
+            for (int side : { 32, 48, 64, 128 })
+                hasIcon = hasIcon && sizes.contains(QSize(side, side));
+            window->close();
+        });
+        return form;
+    });
+    QCOMPARE(result, 0);
+    QCOMPARE(boxes.errors.size(), 0);
+    QCOMPARE(title, QStringLiteral("Zolvenar 0.5a"));
+    QCOMPARE(clientSize, QSize(632, 447));
+    QVERIFY(hasIcon);
+}
+
+void ApplicationEntryTest::anythingThrownEndsWithTheFatalErrorBox_data()
+{
+    QTest::addColumn<QString>("when");
+    QTest::addColumn<QString>("expectedText");
+    QTest::newRow("building the window") << "construction"
+                                         << "Cannot build the window";
+    QTest::newRow("an object that is not an exception") << "object"
+                                                        << "Unknown error";
+    QTest::newRow("escaping the loop") << "loop"
+                                       << "The error window failed";
+}
+
+void ApplicationEntryTest::anythingThrownEndsWithTheFatalErrorBox()
+{
+    QFETCH(QString, when);
+    QFETCH(QString, expectedText);
+    // The only way out of the loop past the error window is that window failing.
+    ZolvenarApplication::setErrorWindowHook(
+        [](const QString &) -> bool { throw std::runtime_error("The error window failed"); });
+    const int result = ApplicationEntry::run([&]() -> std::unique_ptr<QWidget> {
+        if (when == "construction")
+            throw std::runtime_error("Cannot build the window");
+        if (when == "object")
+            throw 7;
+        auto window = std::make_unique<QWidget>();
+        QTimer::singleShot(0, window.get(), [] { throw std::runtime_error("A handler failed"); });
+        return window;
+    });
+    QCOMPARE(result, 1);
+    QCOMPARE(boxes.errors.size(), 1);
+    QCOMPARE(boxes.errors[0].text, expectedText);
+    QCOMPARE(boxes.errors[0].caption, QStringLiteral("Fatal Error"));
+}
+
+APPLICATION_TEST_MAIN(ApplicationEntryTest)
+#include "ApplicationEntryTest.moc"

@@ -1,0 +1,191 @@
+#include "support/FormFixture.h"
+#include "window/widgets/IntComboBox.h"
+#include "window/widgets/PushCheckButton.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+
+class MainFormLayoutTest : public QObject, FormFixture
+{
+    Q_OBJECT
+
+private:
+    // Resizes the client area and lets the window system catch up.
+    void resizeClient(int width, int height)
+    {
+        form->resize(width, height);
+        QCoreApplication::processEvents();
+    }
+
+    void collapse()
+    {
+        form->settingsCollapsed = true;
+        form->layoutControls();
+    }
+
+    void checkSharedFigures();
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY(enterTemporaryDirectory()); }
+
+    void init()
+    {
+        QVERIFY(openForm());
+        resizeClient(632, 447);
+        QCOMPARE(form->size(), QSize(632, 447));
+    }
+
+    void cleanup() { closeForm(); }
+
+    void panelStatesAtDefaultSize_data();
+    void panelStatesAtDefaultSize();
+    void smallestClientArea();
+    void shrinkingGrowsBack_data();
+    void shrinkingGrowsBack();
+    void typedComboTextSurvivesResize();
+    void accessibleNames();
+};
+
+void MainFormLayoutTest::checkSharedFigures()
+{
+    for (QLineEdit *edit : form->setEdits) {
+        QCOMPARE(edit->x(), 132);
+        QCOMPARE(edit->width(), 234);
+    }
+    QCOMPARE(form->buttonReset->geometry(), QRect(4, 172, 362, 24));
+    for (QLabel *label : form->comboLabels)
+        QCOMPARE(label->x(), 374);
+    for (IntComboBox *combo : form->numericCombos) {
+        QCOMPARE(combo->x(), 502);
+        QCOMPARE(combo->width(), 126);
+    }
+    for (QCheckBox *box : { form->checkClearClipboard, form->checkSettingsWindow, form->checkSettings }) {
+        QCOMPARE(box->x(), 374);
+        QCOMPARE(box->width(), 254);
+    }
+    QCOMPARE(form->progressPass->geometry(), QRect(4, 395, 310, 20));
+    QCOMPARE(form->progressTotal->geometry(), QRect(318, 395, 310, 20));
+    const int xs[] = { 4, 161, 318, 475 };
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(form->listButtons[i]->geometry(), QRect(xs[i], 419, 153, 24));
+}
+
+void MainFormLayoutTest::panelStatesAtDefaultSize_data()
+{
+    QTest::addColumn<QStringList>("steps"); // "collapse" as a run does, "show" clicks the settings button
+    QTest::addColumn<QPoint>("settingsAt");
+    QTest::addColumn<QRect>("generate");
+    QTest::addColumn<QRect>("list");
+    const QPoint expandedSettings(374, 176);
+    const QPoint collapsedSettings(374, 6);
+    const QRect collapsedGenerate(4, 32, 624, 28);
+    const QRect collapsedList(4, 64, 624, 327);
+    QTest::newRow("expanded") << QStringList() << expandedSettings << QRect(4, 198, 624, 28) << QRect(4, 230, 624, 161);
+    QTest::newRow("collapsed") << QStringList { "collapse" } << collapsedSettings << collapsedGenerate << collapsedList;
+    // Expanding again leaves the generate button two pixels lower than at the start.
+    QTest::newRow("expanded after a collapse")
+        << QStringList { "collapse", "show" } << expandedSettings << QRect(4, 200, 624, 28) << QRect(4, 232, 624, 159);
+    QTest::newRow("the next run collapses again")
+        << QStringList { "collapse", "show", "collapse" } << collapsedSettings << collapsedGenerate << collapsedList;
+}
+
+void MainFormLayoutTest::panelStatesAtDefaultSize()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QPoint, settingsAt);
+    QFETCH(QRect, generate);
+    QFETCH(QRect, list);
+    for (const QString &step : steps) {
+        if (step == QLatin1String("collapse"))
+            collapse();
+        else
+            QTest::mouseClick(form->buttonShow, Qt::LeftButton);
+    }
+    const bool collapsed = steps.value(steps.size() - 1) == QLatin1String("collapse");
+
+    checkSharedFigures();
+    QCOMPARE(form->settingsCollapsed, collapsed);
+    QCOMPARE(form->checkSettings->pos(), settingsAt);
+    QVERIFY(form->checkSettings->isVisible());
+    QCOMPARE(form->checkGen->geometry(), generate);
+    QCOMPARE(form->listResult->geometry(), list);
+    QCOMPARE(form->buttonShow->isVisible(), collapsed);
+    if (collapsed)
+        QCOMPARE(form->buttonShow->pos(), QPoint(4, 4));
+    for (QWidget *control : form->optionPanel)
+        QVERIFY2(control->isVisible() != collapsed, qPrintable(control->objectName()));
+}
+
+void MainFormLayoutTest::smallestClientArea()
+{
+    resizeClient(455, 341);
+    QCOMPARE(form->size(), QSize(455, 341));
+    for (IntComboBox *combo : form->numericCombos)
+        QCOMPARE(QPoint(combo->x(), combo->width()), QPoint(360, 91));
+    for (QLabel *label : form->comboLabels)
+        QCOMPARE(label->x(), 232);
+    for (QLineEdit *edit : form->setEdits)
+        QCOMPARE(edit->width(), 92);
+    const int xs[] = { 4, 116, 229, 342 };
+    const int widths[] = { 108, 109, 109, 109 };
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(form->listButtons[i]->geometry(), QRect(xs[i], 313, widths[i], 24));
+    QCOMPARE(form->progressPass->geometry(), QRect(4, 289, 221, 20));
+    QCOMPARE(form->progressTotal->geometry(), QRect(229, 289, 222, 20));
+}
+
+void MainFormLayoutTest::shrinkingGrowsBack_data()
+{
+    QTest::addColumn<QSize>("requested");
+    QTest::addColumn<QSize>("expected");
+    QTest::newRow("both too small") << QSize(200, 150) << QSize(454, 340);
+    QTest::newRow("too narrow") << QSize(300, 500) << QSize(454, 500);
+    QTest::newRow("too low") << QSize(700, 339) << QSize(700, 340);
+    QTest::newRow("exactly the minimum") << QSize(454, 340) << QSize(454, 340);
+}
+
+void MainFormLayoutTest::shrinkingGrowsBack()
+{
+    QFETCH(QSize, requested);
+    QFETCH(QSize, expected);
+    form->comboPassCount->setEditText(QStringLiteral("37"));
+    resizeClient(requested.width(), requested.height());
+    QCOMPARE(form->size(), expected);
+    // The controls follow the grown size, not the requested one.
+    QCOMPARE(form->buttonSave->x() + form->buttonSave->width(), expected.width() - 4);
+    QCOMPARE(form->buttonSave->y(), expected.height() - 28);
+    QCOMPARE(form->comboPassCount->currentText(), QStringLiteral("37"));
+}
+
+void MainFormLayoutTest::typedComboTextSurvivesResize()
+{
+    IntComboBox *combo = form->comboPassStrength;
+    combo->setFocus();
+    combo->lineEdit()->clear();
+    QTest::keyClicks(combo, QStringLiteral("350"));
+    QCOMPARE(combo->currentText(), QStringLiteral("350"));
+    combo->lineEdit()->setSelection(1, 2);
+    for (const QSize size : { QSize(800, 600), QSize(500, 360), QSize(100, 100) }) {
+        resizeClient(size.width(), size.height());
+        QCOMPARE(combo->currentText(), QStringLiteral("350"));
+        QVERIFY(!combo->lineEdit()->hasSelectedText());
+    }
+    QCOMPARE(combo->lineEdit()->cursorPosition(), 1); // the selection collapsed to its start
+}
+
+void MainFormLayoutTest::accessibleNames()
+{
+    for (QWidget *control : form->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+    QCOMPARE(form->checkGen->accessibleName(), QStringLiteral("Click Here to Generate Passwords"));
+    QCOMPARE(form->editSimilar->accessibleName(), QStringLiteral("Exclude Similar"));
+    QCOMPARE(form->comboPassStrength->accessibleName(), QStringLiteral("Password Strength"));
+}
+
+QTEST_MAIN(MainFormLayoutTest)
+#include "MainFormLayoutTest.moc"

@@ -1,0 +1,227 @@
+#include "support/ChildProcess.h"
+#include "support/DialogRecorder.h"
+#include "support/FormFixture.h"
+#include "support/core/FileBytes.h"
+#include "support/core/FileSizeLimit.h"
+#include "window/app/MouseTrack.h"
+#include "window/toolkit/Clipboard.h"
+#include "window/toolkit/ZolvenarApplication.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <stdexcept>
+#include <thread>
+
+namespace {
+
+const QString runningQuestion
+    = QStringLiteral("You are currently generating passwords. Are you sure you want to exit?");
+const QString unsavedQuestion = QStringLiteral("There are unsaved changes. Are you sure you want to exit?");
+const QString settingsFile = QStringLiteral("Zolvenar.ini");
+
+} // namespace
+
+class ZolvenarMainFormClosingTest : public QObject, FormFixture
+{
+    Q_OBJECT
+
+public:
+    static int child(const QByteArray &) { return 3; }
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY(enterTemporaryDirectory()); }
+    void init();
+    void cleanup();
+
+    void closingAsksOnlyWhenSomethingWouldBeLost_data();
+    void closingAsksOnlyWhenSomethingWouldBeLost();
+    void failedQuestionStillClearsPaused();
+    void clipboardIsEmptiedOnlyWhileItHoldsOurCopy_data();
+    void clipboardIsEmptiedOnlyWhileItHoldsOurCopy();
+    void clipboardFailureKeepsTheWindowOpenWithoutSaving();
+    void closingPastAFileSizeLimitKeepsTheEarlierSettings();
+    void optionsEnabledFollowsTheListAndWorkerCallsReachTheWindowThread();
+
+private:
+    DialogRecorder boxes;
+    QList<bool> pausedWhileAsked;
+};
+
+void ZolvenarMainFormClosingTest::init()
+{
+    QFile::remove(settingsFile);
+    boxes.install();
+    pausedWhileAsked.clear();
+    boxes.whileAsked = [this] { pausedWhileAsked << form->mouseTrack->paused(); };
+    QVERIFY(openForm());
+    // A save would now create the file, so its absence shows no save happened.
+    form->checkSettings->setChecked(true);
+}
+
+void ZolvenarMainFormClosingTest::cleanup()
+{
+    closeForm();
+    DialogRecorder::uninstall();
+    QCOMPARE(boxes.errors.size(), 0);
+}
+
+void ZolvenarMainFormClosingTest::closingAsksOnlyWhenSomethingWouldBeLost_data()
+{
+    QTest::addColumn<bool>("running");
+    QTest::addColumn<bool>("unsaved");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QString>("expectedQuestion");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("idle, nothing unsaved: no question") << false << false << false << QString() << true;
+    QTest::newRow("unsaved, No keeps the window") << false << true << false << unsavedQuestion << false;
+    QTest::newRow("unsaved, Yes closes") << false << true << true << unsavedQuestion << true;
+    QTest::newRow("running, No keeps the window and the run") << true << false << false << runningQuestion << false;
+    QTest::newRow("running and unsaved, Yes closes after one question")
+        << true << true << true << runningQuestion << true;
+}
+
+void ZolvenarMainFormClosingTest::closingAsksOnlyWhenSomethingWouldBeLost()
+{
+    QFETCH(bool, running);
+    QFETCH(bool, unsaved);
+    QFETCH(bool, yes);
+    QFETCH(QString, expectedQuestion);
+    QFETCH(bool, closes);
+    if (running) {
+        form->mouseTrack->start();
+        QVERIFY(form->mouseTrack->running());
+        boxes.questions.clear(); // only the closing questions count
+        pausedWhileAsked.clear();
+    }
+    form->unsavedPasswords = unsaved;
+    boxes.answer = yes;
+
+    QCOMPARE(form->close(), closes);
+
+    QCOMPARE(boxes.questions.size(), expectedQuestion.isEmpty() ? 0 : 1);
+    if (!expectedQuestion.isEmpty()) {
+        QCOMPARE(boxes.questions[0].text, expectedQuestion);
+        QCOMPARE(boxes.questions[0].caption, QStringLiteral("Zolvenar"));
+        QCOMPARE(pausedWhileAsked, QList<bool> { true });
+    }
+    QVERIFY(!form->mouseTrack->paused());
+    QCOMPARE(form->isVisible(), !closes);
+    QCOMPARE(QFile::exists(settingsFile), closes);
+    if (running && !closes)
+        QVERIFY(form->mouseTrack->running());
+    form->mouseTrack->stop();
+}
+
+void ZolvenarMainFormClosingTest::failedQuestionStillClearsPaused()
+{
+    form->unsavedPasswords = true;
+    boxes.whileAsked = [this] {
+        pausedWhileAsked << form->mouseTrack->paused();
+        throw std::runtime_error("no box");
+    };
+    bool cancel = false;
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, form->onFormClosing(cancel));
+    QCOMPARE(pausedWhileAsked, QList<bool> { true });
+    QVERIFY(!form->mouseTrack->paused());
+    QVERIFY(!QFile::exists(settingsFile));
+}
+
+void ZolvenarMainFormClosingTest::clipboardIsEmptiedOnlyWhileItHoldsOurCopy_data()
+{
+    QTest::addColumn<bool>("clearOnExit");
+    QTest::addColumn<bool>("copied");
+    QTest::addColumn<QByteArray>("clipboardAtExit");
+    QTest::addColumn<bool>("emptied");
+    const QByteArray copy = "Ab3$x\r\nQ9!zz";
+    QTest::newRow("still our copy") << true << true << copy << true;
+    QTest::newRow("our copy with other line breaks and spacing")
+        << true << true << QByteArray(" Ab3$x\n\tQ9!zz\f\v ") << true;
+    QTest::newRow("other text copied since") << true << true << QByteArray("Ab3$x") << false;
+    QTest::newRow("no copy since start, empty clipboard") << true << false << QByteArray() << false;
+    QTest::newRow("option off") << false << true << copy << false;
+}
+
+void ZolvenarMainFormClosingTest::clipboardIsEmptiedOnlyWhileItHoldsOurCopy()
+{
+    QFETCH(bool, clearOnExit);
+    QFETCH(bool, copied);
+    QFETCH(QByteArray, clipboardAtExit);
+    QFETCH(bool, emptied);
+    form->checkClearClipboard->setChecked(clearOnExit);
+    if (copied) {
+        form->listResult->addItems({ QStringLiteral("Ab3$x"), QStringLiteral("Q9!zz") });
+        form->copyClick();
+    }
+    boxes.clipboard = clipboardAtExit;
+
+    QVERIFY(form->close());
+    QVERIFY(boxes.questions.isEmpty()); // a copy leaves nothing unsaved
+    QList<bool> writes; // the persist flag of each
+    if (copied)
+        writes << true;
+    if (emptied)
+        writes << false;
+    QCOMPARE(boxes.clipboardWrites, writes);
+    QCOMPARE(boxes.clipboard, emptied ? QByteArray() : clipboardAtExit);
+    // A copy reads its text back; the close reads only after a copy of ours.
+    QCOMPARE(boxes.clipboardReads, copied ? (clearOnExit ? 2 : 1) : 0);
+    QVERIFY(QFile::exists(settingsFile));
+}
+
+void ZolvenarMainFormClosingTest::clipboardFailureKeepsTheWindowOpenWithoutSaving()
+{
+    form->listResult->addItem(QStringLiteral("Ab3$x"));
+    form->copyClick();
+    QStringList errors;
+    ZolvenarApplication::setErrorWindowHook([&errors](const QString &text) {
+        errors << text;
+        return true;
+    });
+    Clipboard::setHooks(
+        { {}, []() -> QByteArray { throw std::runtime_error("Unable to obtain clipboard data object"); } });
+    form->checkClearClipboard->setChecked(true);
+
+    QVERIFY(!form->close());
+    QCOMPARE(errors, QStringList { QStringLiteral("Unable to obtain clipboard data object") });
+    QVERIFY(form->isVisible());
+    QVERIFY(!QFile::exists(settingsFile));
+}
+
+void ZolvenarMainFormClosingTest::closingPastAFileSizeLimitKeepsTheEarlierSettings()
+{
+    const QByteArray earlier = "[SETTINGS]\r\nSAVED=TRUE\r\n";
+    QVERIFY(FileBytes::write(settingsFile, earlier));
+    {
+        // The signal as the program set it: by default it would end the process.
+        const FileSizeLimit limit(earlier.size(), FileSizeLimit::Signal::asTheProgramSetIt);
+        QVERIFY(form->close());
+    }
+    QCOMPARE(FileBytes::read(settingsFile), earlier);
+}
+
+void ZolvenarMainFormClosingTest::optionsEnabledFollowsTheListAndWorkerCallsReachTheWindowThread()
+{
+    form->setOptionsEnabled(true);
+    for (QPushButton *button : form->listButtons)
+        QVERIFY(!button->isEnabled());
+
+    form->listResult->addItem(QStringLiteral("pw"));
+    std::thread([this] { form->setOptionsEnabled(false); }).join();
+    QVERIFY(form->buttonReset->isEnabled()); // not touched from the worker
+    QTRY_VERIFY(!form->buttonReset->isEnabled());
+    for (QPushButton *button : form->listButtons)
+        QVERIFY(!button->isEnabled());
+
+    form->setOptionsEnabled(true);
+    for (QPushButton *button : form->listButtons)
+        QVERIFY(button->isEnabled());
+    QVERIFY(form->comboLabels.constFirst()->isEnabled());
+}
+
+APPLICATION_TEST_MAIN(ZolvenarMainFormClosingTest)
+#include "ZolvenarMainFormClosingTest.moc"

@@ -1,0 +1,61 @@
+#include "window/app/CTip.h"
+
+#include "window/toolkit/ToolTipComponent.h"
+#include "window/widgets/PushCheckButton.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include <utility>
+
+ZolvenarMainForm::CTip::CTip(ZolvenarMainForm &form, const QString &tipText)
+    : QObject(&form)
+    , tipText(tipText)
+    , form(form)
+{ }
+
+void ZolvenarMainForm::CTip::apply(QObject *sender)
+{
+    if (auto *control = qobject_cast<QWidget *>(sender); control && form.toolTip)
+        form.toolTip->setToolTip(control, tipText);
+}
+
+bool ZolvenarMainForm::CTip::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Enter)
+        apply(watched);
+    return QObject::eventFilter(watched, event);
+}
+
+void ZolvenarMainForm::CTip::attachAll(ZolvenarMainForm &form)
+{
+    auto *component = new ToolTipComponent(&form);
+    form.toolTip = component;
+    component->setInitialDelay(1000);
+    component->setReshowDelay(250);
+
+    const std::pair<QWidget *, const char *> tips[] = {
+        { form.checkClearClipboard, "Empty the clipboard of any passwords before exiting the application" },
+        { form.checkSettingsWindow,
+            "Save and restore the position and size of the window next time the application is started" },
+        { form.checkSettings, "Will remember all the changes you've made next time the application is started" },
+        { form.buttonReset, "Reset all the character settings to their defaults" },
+        { form.labelMinLength, "The minimum number of characters which must be included in a password" },
+        { form.labelMaxLength, "The maximum number of characters to include in a password" },
+        { form.labelPassCount, "The number of passwords to generate" },
+        { form.labelPassStrength, "Increase value for stronger passwords, decrease to generate passwords quicker." },
+        { form.labelGens, "Generators automatically generate data for passwords" },
+        { form.checkGen, "Click to start generating passwords" },
+        { form.progressPass, "Shows the progress of the current password" },
+        { form.progressTotal, "Shows the total progress of all the passwords" },
+        { form.buttonSelectAll, "Select all items in the list" },
+        { form.buttonDelete, "Delete selected items in the list" },
+        { form.buttonCopy, "Copy all passwords to the clipboard" },
+        { form.buttonSave, "Save all passwords to a text file" },
+    };
+    for (const auto &[control, text] : tips)
+        control->installEventFilter(new CTip(form, QString::fromUtf8(text)));
+}

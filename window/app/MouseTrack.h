@@ -1,0 +1,46 @@
+#pragma once
+
+#include "window/app/ZolvenarMainForm.h"
+
+#include <cstdint>
+#include <memory>
+
+class GenerationOptions;
+class PasswordEngine;
+class TrackSink;
+
+// The window side of a generation run: reads the options from the controls,
+// feeds mouse samples to the engine and turns its reports into window updates.
+class ZolvenarMainForm::MouseTrack
+{
+public:
+    explicit MouseTrack(ZolvenarMainForm &form);
+    virtual ~MouseTrack();
+
+    virtual void start();
+    virtual void stop();
+    virtual void onMouseMove(int x, int y);
+
+    bool running() const;
+    bool paused() const;
+    void setPaused(bool paused);
+
+    int lastX() const { return lastPointX; }
+    int lastY() const { return lastPointY; }
+    PasswordEngine &engine() const { return *runEngine; }
+
+    // A sample is taken once the pointer has moved this far (across plus down).
+    static constexpr int minimumMove = 32;
+
+private:
+    GenerationOptions readOptions() const;
+    void beginRun(const GenerationOptions &options);
+
+    ZolvenarMainForm &form;
+    std::shared_ptr<PasswordEngine> runEngine;
+    std::shared_ptr<TrackSink> sink;
+    std::uint64_t run = 0;
+    int generators = 0;
+    int lastPointX = 0;
+    int lastPointY = 0;
+};

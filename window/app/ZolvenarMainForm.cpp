@@ -1,0 +1,385 @@
+#include "window/app/ZolvenarMainForm.h"
+
+#include "core/results/ClipboardDigest.h"
+#include "core/toolkit/UiPoster.h"
+#include "window/app/CTip.h"
+#include "window/app/MainFormLayout.h"
+#include "window/app/MouseMoveRouter.h"
+#include "window/app/MouseTrack.h"
+#include "window/app/OptionControls.h"
+#include "window/app/ResultsActions.h"
+#include "window/app/SettingsBinding.h"
+#include "window/toolkit/Clipboard.h"
+#include "window/toolkit/MessageBoxes.h"
+#include "window/toolkit/PendingMessages.h"
+#include "window/widgets/IntComboBox.h"
+#include "window/widgets/PushCheckButton.h"
+#include "window/widgets/TypedLengthEdit.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QThread>
+
+#include <exception>
+
+const QString ZolvenarMainForm::idleTitle = QStringLiteral("Zolvenar 0.5a");
+
+ZolvenarMainForm::ZolvenarMainForm(QWidget *parent)
+    : QWidget(parent)
+    , poster(std::make_shared<UiPoster>(this))
+{
+    setWindowTitle(idleTitle);
+    setFont(QFont(QStringLiteral("Verdana"), 9));
+    resize(632, 447);
+    createControls();
+    postInitialize();
+}
+
+ZolvenarMainForm::~ZolvenarMainForm()
+{
+    // Nothing posted from a worker may reach a window that is going away; workers
+    // of a run still going keep their poster and find it detached.
+    poster->detach();
+    mouseTrack.reset();
+}
+
+namespace {
+
+template <typename Control> Control *place(Control *control, const char *name, int x, int y, int width, int height)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(x, y, width, height);
+    return control;
+}
+
+} // namespace
+
+void ZolvenarMainForm::createControls()
+{
+    auto check = [this](const char *name, const char *text, int x, int y, int width) {
+        return place(new QCheckBox(QString::fromUtf8(text), this), name, x, y, width, 20);
+    };
+    auto edit = [this](const char *name, const char *text, int y) {
+        auto *box = place(new TypedLengthEdit(QString::fromUtf8(text), this), name, 132, y, 232, 20);
+        // Room for any set a user would type; loaded text is never cut.
+        box->setMaxTypedLength(256);
+        return box;
+    };
+    auto label = [this](const char *name, const char *text, int y) {
+        auto *box = place(new QLabel(QString::fromUtf8(text), this), name, 372, y, 128, 20);
+        box->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
+        return box;
+    };
+    auto combo = [this](const char *name, const char *text, int y, int height, int typedLength) {
+        auto *box = place(new IntComboBox(this), name, 500, y, 128, height);
+        box->setMaxTypedLength(typedLength);
+        box->setEditText(QString::fromUtf8(text));
+        return box;
+    };
+    auto button = [this](const char *name, const char *text, int x, int y, int width) {
+        return place(new QPushButton(QString::fromUtf8(text), this), name, x, y, width, 24);
+    };
+
+    buttonShow = button("buttonShow", "Edit Password Settings", 4, 4, 192);
+    buttonShow->hide();
+    checkLowerCase = check("checkLowerCase", "Lowercase", 4, 4, 128);
+    editLowerCase = edit("editLowerCase", "abcdefghijklmnopqrstuvwxyz", 4);
+    checkUpperCase = check("checkUpperCase", "Uppercase", 4, 28, 128);
+    editUpperCase = edit("editUpperCase", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", 28);
+    checkNumber = check("checkNumber", "Numbers", 4, 52, 128);
+    editNumber = edit("editNumber", "0123456789", 52);
+    checkSymbol = check("checkSymbol", "Symbols", 4, 76, 128);
+    editSymbol = edit("editSymbol", "!@#$%&^*-+=<>?/", 76);
+    checkSimilar = check("checkSimilar", "Exclude Similar", 4, 100, 128);
+    editSimilar = edit("editSimilar", "1iIjl0oO!5S2Z", 100);
+    checkIncludeCustom = check("checkIncludeCustom", "Include Custom", 4, 124, 128);
+    editIncludeCustom = edit("editIncludeCustom", "", 124);
+    checkExcludeCustom = check("checkExcludeCustom", "Exclude Custom", 4, 148, 128);
+    editExcludeCustom = edit("editExcludeCustom", "", 148);
+    buttonReset = button("buttonReset", "Reset Character Settings", 4, 172, 360);
+    labelMinLength = label("labelMinLength", "Minimum Length", 4);
+    comboMinLength = combo("comboMinLength", "16", 4, 20, 5);
+    labelMaxLength = label("labelMaxLength", "Maximum Length", 28);
+    comboMaxLength = combo("comboMaxLength", "16", 28, 20, 5);
+    labelPassCount = label("labelPassCount", "Password Count", 52);
+    comboPassCount = combo("comboPassCount", "10", 52, 20, 5);
+    labelPassStrength = label("labelPassStrength", "Password Strength", 76);
+    comboPassStrength = combo("comboPassStrength", "100", 76, 20, 4);
+    labelGens = label("labelGens", "Generators", 100);
+    comboGens = combo("comboGens", "0", 100, 22, 2);
+    checkClearClipboard = check("checkClearClipboard", "Clear Clipboard on Exit", 372, 136, 220);
+    checkSettingsWindow = check("checkSettingsWindow", "Remember Window Position", 372, 156, 220);
+    checkSettings = check("checkSettings", "Save Settings on Exit", 372, 176, 220);
+    checkGen = place(
+        new PushCheckButton(QStringLiteral("Click Here to Generate Passwords"), this), "checkGen", 4, 198, 604, 28);
+    QFont bold(QStringLiteral("Verdana"), 9);
+    bold.setBold(true);
+    checkGen->setFont(bold);
+    listResult = place(new QListWidget(this), "listResult", 4, 230, 604, 108);
+    listResult->setFont(QFont(QStringLiteral("Courier New"), 9));
+    listResult->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    listResult->setUniformItemSizes(true); // cheap layout for long lists
+    buttonSelectAll = button("buttonSelectAll", "Select All", 4, 364, 96);
+    buttonDelete = button("buttonDelete", "Delete Selected", 104, 364, 96);
+    buttonCopy = button("buttonCopy", "Copy to Clipboard", 204, 364, 96);
+    buttonSave = button("buttonSave", "Save to File", 304, 364, 96);
+    progressPass = place(new QProgressBar(this), "progressPass", 4, 340, 196, 20);
+    progressTotal = place(new QProgressBar(this), "progressTotal", 204, 340, 196, 20);
+    for (QProgressBar *bar : { progressPass, progressTotal }) {
+        bar->setRange(0, 100);
+        bar->setValue(0);
+        bar->setTextVisible(false);
+    }
+
+    setCheckBoxes = { checkLowerCase, checkUpperCase, checkNumber, checkSymbol, checkSimilar, checkIncludeCustom,
+        checkExcludeCustom };
+    setEdits
+        = { editLowerCase, editUpperCase, editNumber, editSymbol, editSimilar, editIncludeCustom, editExcludeCustom };
+    numericCombos = { comboMinLength, comboMaxLength, comboPassCount, comboPassStrength, comboGens };
+    comboLabels = { labelMinLength, labelMaxLength, labelPassCount, labelPassStrength, labelGens };
+    listButtons = { buttonSelectAll, buttonDelete, buttonCopy, buttonSave };
+    for (QCheckBox *box : setCheckBoxes)
+        optionPanel << box;
+    for (QLineEdit *box : setEdits)
+        optionPanel << box;
+    optionPanel << buttonReset;
+    for (IntComboBox *box : numericCombos)
+        optionPanel << box;
+    for (QLabel *box : comboLabels)
+        optionPanel << box;
+    optionPanel << checkClearClipboard << checkSettingsWindow;
+
+    // Screen readers name a text box or combo box after the caption of its row.
+    for (QObject *child : children()) {
+        if (auto *button = qobject_cast<QAbstractButton *>(child))
+            button->setAccessibleName(button->text());
+        else if (auto *caption = qobject_cast<QLabel *>(child))
+            caption->setAccessibleName(caption->text());
+    }
+    for (qsizetype i = 0; i < setEdits.size(); ++i)
+        setEdits[i]->setAccessibleName(setCheckBoxes[i]->text());
+    for (qsizetype i = 0; i < numericCombos.size(); ++i)
+        numericCombos[i]->setAccessibleName(comboLabels[i]->text());
+    listResult->setAccessibleName(QStringLiteral("Generated Passwords"));
+    progressPass->setAccessibleName(QStringLiteral("Current Password Progress"));
+    progressTotal->setAccessibleName(QStringLiteral("Total Progress"));
+}
+
+int ZolvenarMainForm::min(int a, int b)
+{
+    return a < b ? a : b;
+}
+
+int ZolvenarMainForm::max(int a, int b)
+{
+    return a > b ? a : b;
+}
+
+bool ZolvenarMainForm::askYesNo(const QString &text, const QString &caption)
+{
+    return MessageBoxes::askYesNo(text, caption);
+}
+
+void ZolvenarMainForm::showError(const QString &text, const QString &caption)
+{
+    MessageBoxes::showError(text, caption);
+}
+
+void ZolvenarMainForm::postInitialize()
+{
+    layout = std::make_unique<MainFormLayout>(*this);
+    optionControls = std::make_unique<OptionControls>(*this);
+    resultsActions = std::make_unique<ResultsActions>(*this);
+    settings = std::make_unique<SettingsBinding>(*this);
+
+    mouseTrack = std::make_unique<MouseTrack>(*this);
+    // Drawn at each size the title bar, task switcher and dock ask for, so none is a
+    // blurred enlargement, also on a scaled screen.
+    QIcon icon(QStringLiteral(":/icons/zolvenar.png"));
+    for (int size : { 16, 24, 48, 64, 128, 256 })
+        icon.addFile(QStringLiteral(":/icons/zolvenar-%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
+    // checkGen, a push button, already centres its text.
+    resetCharacterSettings();
+    loadSettings();
+    updateSetEdits();
+    layoutControls();
+    for (QPushButton *button : listButtons)
+        button->setEnabled(false);
+    optionControls->fillComboLists();
+    connectHandlers();
+    CTip::attachAll(*this);
+    initialized = true;
+}
+
+void ZolvenarMainForm::connectHandlers()
+{
+    connect(buttonReset, &QPushButton::clicked, this, &ZolvenarMainForm::resetClick);
+    connect(checkGen, &QPushButton::clicked, this, &ZolvenarMainForm::generateClick);
+    mouseRouter = std::make_unique<MouseMoveRouter>(*this);
+    connect(buttonSelectAll, &QPushButton::clicked, this, &ZolvenarMainForm::selectAllClick);
+    connect(buttonDelete, &QPushButton::clicked, this, &ZolvenarMainForm::deleteClick);
+    connect(buttonCopy, &QPushButton::clicked, this, &ZolvenarMainForm::copyClick);
+    connect(buttonSave, &QPushButton::clicked, this, &ZolvenarMainForm::saveClick);
+    optionControls->connectFocusLoss();
+    for (QCheckBox *box : setCheckBoxes)
+        connect(box, &QCheckBox::clicked, this, &ZolvenarMainForm::updateSetEdits);
+    connect(buttonShow, &QPushButton::clicked, this, &ZolvenarMainForm::onShowSettingsClick);
+}
+
+void ZolvenarMainForm::resetCharacterSettings()
+{
+    settings->resetCharacterSettings();
+}
+
+void ZolvenarMainForm::setOptionsEnabled(bool enable)
+{
+    // A run may end on a worker thread; controls are touched on this window's thread only.
+    if (QThread::currentThread() != thread()) {
+        poster->post([this, enable] { setOptionsEnabled(enable); });
+        return;
+    }
+    for (QCheckBox *box : setCheckBoxes)
+        box->setEnabled(enable);
+    for (QLineEdit *box : setEdits)
+        box->setEnabled(enable);
+    for (IntComboBox *box : numericCombos)
+        box->setEnabled(enable);
+    buttonReset->setEnabled(enable);
+    const bool listButtonsOn = enable && listResult->count() > 0;
+    for (QPushButton *button : listButtons)
+        button->setEnabled(listButtonsOn);
+    if (enable)
+        updateSetEdits();
+    for (QLabel *label : comboLabels)
+        label->setEnabled(enable);
+}
+
+void ZolvenarMainForm::layoutControls()
+{
+    layout->layoutControls();
+}
+
+void ZolvenarMainForm::loadSettings()
+{
+    settings->loadSettings();
+}
+
+void ZolvenarMainForm::saveSettings()
+{
+    settings->saveSettings();
+}
+
+void ZolvenarMainForm::onFormResize()
+{
+    layoutControls();
+}
+
+void ZolvenarMainForm::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (initialized)
+        onFormResize();
+}
+
+void ZolvenarMainForm::closeEvent(QCloseEvent *event)
+{
+    // Ignored until the sequence has run through: an error escaping it keeps the
+    // window open, as a cancel would.
+    event->ignore();
+    bool cancel = false;
+    onFormClosing(cancel);
+    if (cancel)
+        return;
+    PendingMessages::setQuitting(true);
+    event->accept();
+}
+
+void ZolvenarMainForm::onFormClosing(bool &cancel)
+{
+    // A password finished just before the close is still on its way to the list.
+    poster->deliverPending();
+    const bool running = mouseTrack->running();
+    if (running || unsavedPasswords) {
+        const QString question = running
+            ? QStringLiteral("You are currently generating passwords. Are you sure you want to exit?")
+            : QStringLiteral("There are unsaved changes. Are you sure you want to exit?");
+        // Samples wait while the question is open; the flag is cleared however it ends.
+        mouseTrack->setPaused(true);
+        struct Unpause
+        {
+            MouseTrack &track;
+            ~Unpause() { track.setPaused(false); }
+        } unpause { *mouseTrack };
+        if (!askYesNo(question, QStringLiteral("Zolvenar"))) {
+            cancel = true;
+            return;
+        }
+    }
+    // Only while the clipboard still holds our copy, however another program may
+    // have re-spaced or re-broken its lines. Without a copy of ours the clipboard
+    // is not even read: its owner may never answer.
+    const bool copied = clipboardDigest != QByteArray(16, '\0');
+    if (checkClearClipboard->isChecked() && copied && ClipboardDigest::of(Clipboard::text()) == clipboardDigest)
+        Clipboard::setText(QByteArray(), false);
+    saveSettings();
+}
+
+void ZolvenarMainForm::resetClick()
+{
+    settings->resetClick();
+}
+
+void ZolvenarMainForm::generateClick()
+{
+    if (checkGen->isChecked()) {
+        mouseTrack->stop();
+        return;
+    }
+    try {
+        mouseTrack->start();
+    } catch (const std::exception &error) {
+        showError(QString::fromUtf8(error.what()), QStringLiteral("Zolvenar Error"));
+    }
+}
+
+void ZolvenarMainForm::selectAllClick()
+{
+    resultsActions->selectAllClick();
+}
+
+void ZolvenarMainForm::deleteClick()
+{
+    resultsActions->deleteClick();
+}
+
+void ZolvenarMainForm::copyClick()
+{
+    resultsActions->copyClick();
+}
+
+void ZolvenarMainForm::saveClick()
+{
+    resultsActions->saveClick();
+}
+
+void ZolvenarMainForm::normalizeCombos(QObject *sender)
+{
+    optionControls->normalizeCombos(sender);
+}
+
+void ZolvenarMainForm::updateSetEdits()
+{
+    optionControls->updateSetEdits();
+}
+
+void ZolvenarMainForm::onShowSettingsClick()
+{
+    layout->onShowSettingsClick();
+}

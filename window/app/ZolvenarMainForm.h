@@ -1,0 +1,140 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class IntComboBox;
+class PushCheckButton;
+class ToolTipComponent;
+class MainFormLayout;
+class MouseMoveRouter;
+class OptionControls;
+class ResultsActions;
+class SettingsBinding;
+class UiPoster;
+
+// The program's one window. Controls are public fields named as the rest of the
+// program knows them; each subsystem's behaviour lives in its own class and the
+// handlers here hand over to it.
+class ZolvenarMainForm : public QWidget
+{
+    Q_OBJECT
+
+public:
+    class MouseTrack;
+    class CTip;
+
+    explicit ZolvenarMainForm(QWidget *parent = nullptr);
+    ~ZolvenarMainForm() override;
+
+    static const QString idleTitle;
+
+    // Controls, in creation (and focus) order.
+    QPushButton *buttonShow = nullptr;
+    QCheckBox *checkLowerCase = nullptr;
+    QLineEdit *editLowerCase = nullptr;
+    QCheckBox *checkUpperCase = nullptr;
+    QLineEdit *editUpperCase = nullptr;
+    QCheckBox *checkNumber = nullptr;
+    QLineEdit *editNumber = nullptr;
+    QCheckBox *checkSymbol = nullptr;
+    QLineEdit *editSymbol = nullptr;
+    QCheckBox *checkSimilar = nullptr;
+    QLineEdit *editSimilar = nullptr;
+    QCheckBox *checkIncludeCustom = nullptr;
+    QLineEdit *editIncludeCustom = nullptr;
+    QCheckBox *checkExcludeCustom = nullptr;
+    QLineEdit *editExcludeCustom = nullptr;
+    QPushButton *buttonReset = nullptr;
+    QLabel *labelMinLength = nullptr;
+    IntComboBox *comboMinLength = nullptr;
+    QLabel *labelMaxLength = nullptr;
+    IntComboBox *comboMaxLength = nullptr;
+    QLabel *labelPassCount = nullptr;
+    IntComboBox *comboPassCount = nullptr;
+    QLabel *labelPassStrength = nullptr;
+    IntComboBox *comboPassStrength = nullptr;
+    QLabel *labelGens = nullptr;
+    IntComboBox *comboGens = nullptr;
+    QCheckBox *checkClearClipboard = nullptr;
+    QCheckBox *checkSettingsWindow = nullptr;
+    QCheckBox *checkSettings = nullptr;
+    PushCheckButton *checkGen = nullptr;
+    QListWidget *listResult = nullptr;
+    QPushButton *buttonSelectAll = nullptr;
+    QPushButton *buttonDelete = nullptr;
+    QPushButton *buttonCopy = nullptr;
+    QPushButton *buttonSave = nullptr;
+    QProgressBar *progressPass = nullptr;
+    QProgressBar *progressTotal = nullptr;
+
+    // Groups of controls, in the order the handlers walk them.
+    QList<QCheckBox *> setCheckBoxes; // seven, paired by position with setEdits
+    QList<QLineEdit *> setEdits;
+    QList<IntComboBox *> numericCombos; // five
+    QList<QLabel *> comboLabels; // five, paired with numericCombos
+    QList<QPushButton *> listButtons; // four
+    QList<QWidget *> optionPanel; // 26, in hide/show order
+
+    // Window state shared with the subsystems.
+    bool unsavedPasswords = false;
+    bool settingsCollapsed = false;
+    QByteArray clipboardDigest = QByteArray(16, '\0');
+    ToolTipComponent *toolTip = nullptr;
+    std::unique_ptr<MouseTrack> mouseTrack;
+
+    // Posts work to this window's thread; worker threads keep it beyond the window's life.
+    std::shared_ptr<UiPoster> uiPoster() const { return poster; }
+
+    virtual int min(int a, int b);
+    virtual int max(int a, int b);
+    virtual bool askYesNo(const QString &text, const QString &caption);
+    virtual void showError(const QString &text, const QString &caption);
+    virtual void postInitialize();
+    virtual void resetCharacterSettings();
+    virtual void setOptionsEnabled(bool enable);
+    virtual void layoutControls();
+    virtual void loadSettings();
+    virtual void saveSettings();
+    virtual void onFormResize();
+    virtual void onFormClosing(bool &cancel);
+    virtual void resetClick();
+    virtual void generateClick();
+    virtual void selectAllClick();
+    virtual void deleteClick();
+    virtual void copyClick();
+    virtual void saveClick();
+    virtual void normalizeCombos(QObject *sender);
+    virtual void updateSetEdits();
+    virtual void onShowSettingsClick();
+
+    MainFormLayout &formLayout() { return *layout; }
+    ResultsActions &results() { return *resultsActions; }
+    SettingsBinding &settingsFile() { return *settings; }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    void connectHandlers();
+
+    std::shared_ptr<UiPoster> poster;
+    std::unique_ptr<MainFormLayout> layout;
+    std::unique_ptr<OptionControls> optionControls;
+    std::unique_ptr<ResultsActions> resultsActions;
+    std::unique_ptr<SettingsBinding> settings;
+    std::unique_ptr<MouseMoveRouter> mouseRouter;
+    bool initialized = false;
+};

@@ -1,0 +1,61 @@
+#include "window/toolkit/Clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+#include <stdexcept>
+
+namespace {
+
+Clipboard::Hooks hooks;
+// What we last put there is not to be handed over at exit (user-interface thread only).
+bool lastIsTransient = false;
+
+void dropTransientAtExit()
+{
+    static bool connected = false;
+    if (connected)
+        return;
+    connected = true;
+    // Qt hands whatever we own to the desktop's clipboard manager when the program
+    // ends; text put there without persist must not outlive us.
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp, [] {
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        if (lastIsTransient && clipboard && clipboard->ownsClipboard())
+            clipboard->clear();
+    });
+}
+
+} // namespace
+
+void Clipboard::setText(const QByteArray &utf8, bool persist)
+{
+    if (hooks.setText) {
+        hooks.setText(utf8, persist);
+        return;
+    }
+    QClipboard *clipboard = qApp ? QGuiApplication::clipboard() : nullptr;
+    if (!clipboard)
+        throw std::runtime_error("Unable to set clipboard data");
+    clipboard->setText(QString::fromUtf8(utf8));
+    lastIsTransient = !persist;
+    if (!persist)
+        dropTransientAtExit();
+}
+
+QByteArray Clipboard::text()
+{
+    if (hooks.text)
+        return hooks.text();
+    QClipboard *clipboard = qApp ? QGuiApplication::clipboard() : nullptr;
+    const QMimeData *data = clipboard ? clipboard->mimeData() : nullptr;
+    if (!data)
+        throw std::runtime_error("Unable to obtain clipboard data object");
+    return data->hasText() ? data->text().toUtf8() : QByteArray();
+}
+
+void Clipboard::setHooks(Hooks newHooks)
+{
+    hooks = std::move(newHooks);
+}

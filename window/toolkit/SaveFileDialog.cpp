@@ -1,0 +1,47 @@
+#include "window/toolkit/SaveFileDialog.h"
+
+#include <QFileDialog>
+
+#include <stdexcept>
+
+namespace {
+SaveFileDialog::Hook hook;
+} // namespace
+
+bool SaveFileDialog::show(QWidget *owner)
+{
+    // The longest path the saved file's name may have is 260 characters.
+    if (fileName.size() >= 261)
+        throw std::runtime_error("Invalid file name");
+    if (hook)
+        return hook(*this);
+    QFileDialog dialog(owner, title, QString(), qtFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !overwritePrompt);
+    dialog.setDefaultSuffix(defaultSuffix());
+    dialog.selectFile(fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    fileName = dialog.selectedFiles().constFirst();
+    return true;
+}
+
+void SaveFileDialog::setHook(Hook newHook)
+{
+    hook = std::move(newHook);
+}
+
+QString SaveFileDialog::defaultSuffix() const
+{
+    return defaultExtension.startsWith(QLatin1Char('.')) ? defaultExtension.mid(1) : defaultExtension;
+}
+
+QString SaveFileDialog::qtFilter() const
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList entries;
+    for (int i = 0; i + 1 < parts.size(); i += 2)
+        entries << parts[i] + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')');
+    return entries.join(QStringLiteral(";;"));
+}

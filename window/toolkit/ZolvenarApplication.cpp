@@ -1,0 +1,89 @@
+#include "window/toolkit/ZolvenarApplication.h"
+
+#include "window/toolkit/ErrorWindow.h"
+
+#include <csignal>
+#include <cstdio>
+#include <exception>
+
+namespace {
+ZolvenarApplication::ErrorWindowHook errorWindowHook;
+bool errorWindowOpen = false; // user-interface thread only
+} // namespace
+
+ZolvenarApplication::ZolvenarApplication(int &argc, char **argv)
+    : QApplication(argc, argv)
+{
+    // Past a file-size limit a write then fails with an error the save reports,
+    // instead of the signal ending the program with every password in it.
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
+bool ZolvenarApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        reportHandlerError(describe(std::current_exception()));
+    }
+    return false;
+}
+
+QString ZolvenarApplication::describe(std::exception_ptr error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception &known) {
+        return QString::fromUtf8(known.what());
+    } catch (const QString &text) {
+        return text;
+    } catch (const char *text) {
+        return QString::fromUtf8(text);
+    } catch (...) {
+        return QStringLiteral("Unknown error");
+    }
+}
+
+void ZolvenarApplication::reportHandlerError(const QString &text)
+{
+    // The window runs its own loop, where another handler may fail too; that
+    // error cannot be shown on top of the first one.
+    if (errorWindowOpen)
+        quitWithError(text);
+    errorWindowOpen = true;
+    bool carryOn = false;
+    try {
+        if (errorWindowHook) {
+            carryOn = errorWindowHook(text);
+        } else {
+            ErrorWindow window(text, QApplication::activeWindow());
+            carryOn = window.ask();
+        }
+    } catch (...) {
+        errorWindowOpen = false;
+        throw;
+    }
+    errorWindowOpen = false;
+    if (!carryOn)
+        quitWithError(text);
+}
+
+void ZolvenarApplication::quitWithError(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::printf("Error: %.*s\n", static_cast<int>(bytes.size()), bytes.constData());
+    std::fflush(stdout);
+    // Ends at once: unwinding through the event loop and Qt's exit handlers could
+    // run more of the state that just failed.
+    std::_Exit(1);
+}
+
+void ZolvenarApplication::enableVisualStyles()
+{
+    // Qt draws every control with the desktop's style already; nothing to switch on.
+}
+
+void ZolvenarApplication::setErrorWindowHook(ErrorWindowHook hook)
+{
+    errorWindowHook = std::move(hook);
+}
