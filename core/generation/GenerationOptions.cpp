@@ -24,31 +24,31 @@ GenerationOptions GenerationOptions::fromInputs(const Inputs &inputs)
 
 void GenerationOptions::clamp()
 {
-    if (minLength < 1)
-        minLength = 1;
-    if (maxLength < 1)
-        maxLength = 1;
-    if (passCount < 1)
-        passCount = 1;
-    if (passStrength < minStrength)
-        passStrength = minStrength;
+    if (minLength < lengthRange.lowest)
+        minLength = lengthRange.lowest;
+    if (maxLength < lengthRange.lowest)
+        maxLength = lengthRange.lowest;
+    if (passCount < countRange.lowest)
+        passCount = countRange.lowest;
+    if (passStrength < strengthRange.lowest)
+        passStrength = strengthRange.lowest;
     if (maxLength < minLength)
         maxLength = minLength;
     // Lengths and counts stop at 65535: the list and the progress arithmetic stay small.
-    if (minLength > maxLengthLimit)
-        minLength = maxLengthLimit;
-    if (maxLength > maxLengthLimit)
-        maxLength = maxLengthLimit;
-    if (passCount > maxPassCount)
-        passCount = maxPassCount;
+    if (minLength > lengthRange.highest)
+        minLength = lengthRange.highest;
+    if (maxLength > lengthRange.highest)
+        maxLength = lengthRange.highest;
+    if (passCount > countRange.highest)
+        passCount = countRange.highest;
     // 9999 samples of 4 bytes is the most one digest is ever taken over.
-    if (passStrength > maxStrength)
-        passStrength = maxStrength;
+    if (passStrength > strengthRange.highest)
+        passStrength = strengthRange.highest;
     if (generators < 1)
-        generators = 0;
+        generators = generatorRange.lowest;
     // 99 generators keep well clear of the program's thread cap.
-    if (generators > maxGenerators)
-        generators = maxGenerators;
+    if (generators > generatorRange.highest)
+        generators = generatorRange.highest;
 }
 
 std::string GenerationOptions::buildPool(const Inputs &inputs)

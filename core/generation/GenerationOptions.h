@@ -24,11 +24,16 @@ public:
         CharacterSet similar, excludeCustom; // patterns to remove
     };
 
-    static constexpr int maxLengthLimit = 65535;
-    static constexpr int maxPassCount = 65535;
-    static constexpr int minStrength = 25;
-    static constexpr int maxStrength = 9999;
-    static constexpr int maxGenerators = 99;
+    // The legal range of each number, shared with the boxes' own normalising.
+    struct Range
+    {
+        int lowest;
+        int highest;
+    };
+    static constexpr Range lengthRange { 1, 65535 };
+    static constexpr Range countRange { 1, 65535 };
+    static constexpr Range strengthRange { 25, 9999 };
+    static constexpr Range generatorRange { 0, 99 };
 
     std::int32_t minLength = 0;
     std::int32_t maxLength = 0;

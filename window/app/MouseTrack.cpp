@@ -4,13 +4,11 @@
 #include "core/generation/PasswordEngine.h"
 #include "core/toolkit/TickCounter.h"
 #include "window/app/TrackSink.h"
-#include "window/toolkit/ToolTipComponent.h"
 #include "window/widgets/IntComboBox.h"
 #include "window/widgets/PushCheckButton.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QProgressBar>
 
 #include <cstdlib>
 
@@ -25,7 +23,7 @@ ZolvenarMainForm::MouseTrack::MouseTrack(ZolvenarMainForm &form)
 ZolvenarMainForm::MouseTrack::~MouseTrack()
 {
     // The window may close mid-run: end it, cut the engine off from the window,
-    // and give its threads about one sleep to leave. Any still inside hold the
+    // and give its threads five sleeps to leave. Any still inside hold the
     // engine themselves and find it stopped.
     runEngine->stop();
     runEngine->setSink(nullptr);
@@ -83,16 +81,7 @@ void ZolvenarMainForm::MouseTrack::beginRun(const GenerationOptions &options)
     generators = options.generators;
     run = runEngine->begin(options);
     sink->showRun(run);
-    form.checkGen->setChecked(true);
-    form.setOptionsEnabled(false);
-    form.checkGen->setText(QStringLiteral("Move the mouse around in this window or click here to stop"));
-    form.progressPass->setMaximum(1000);
-    form.progressTotal->setMaximum(options.passCount);
-    if (form.toolTip)
-        form.toolTip->setActive(false);
-    form.setWindowTitle(QStringLiteral("Zolvenar - 0%"));
-    form.settingsCollapsed = true;
-    form.layoutControls();
+    form.showRunning(options.passCount);
 
     const PasswordEngine::GeneratorStart started = runEngine->startGenerators(generators, run);
     if (started.error) {

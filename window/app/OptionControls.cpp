@@ -1,7 +1,7 @@
 #include "window/app/OptionControls.h"
 
+#include "core/generation/GenerationOptions.h"
 #include "core/generation/OptionInt.h"
-#include "core/toolkit/UiPoster.h"
 #include "window/app/ZolvenarMainForm.h"
 #include "window/widgets/IntComboBox.h"
 
@@ -11,20 +11,15 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QStringList>
-#include <QThread>
 
 #include <array>
 
 namespace {
 
-struct Limits
-{
-    int lowest;
-    int highest;
-};
-
 // In the order of the form's numeric combo boxes: min length, max length, count, strength, generators.
-constexpr std::array<Limits, 5> comboLimits = { { { 1, 65535 }, { 1, 65535 }, { 1, 65535 }, { 25, 9999 }, { 0, 99 } } };
+constexpr std::array<GenerationOptions::Range, 5> comboLimits = { GenerationOptions::lengthRange,
+    GenerationOptions::lengthRange, GenerationOptions::countRange, GenerationOptions::strengthRange,
+    GenerationOptions::generatorRange };
 
 void addRange(QStringList &items, int from, int to, int step)
 {
@@ -117,11 +112,6 @@ void OptionControls::normalizeCombos(QObject *sender)
 
 void OptionControls::updateSetEdits()
 {
-    if (QThread::currentThread() != form.thread()) {
-        // A run can end on a worker thread; widgets are only touched on their own thread.
-        form.uiPoster()->post([this] { updateSetEdits(); });
-        return;
-    }
     for (qsizetype i = 0; i < form.setCheckBoxes.size(); ++i)
         form.setEdits[i]->setEnabled(form.setCheckBoxes[i]->checkState() != Qt::Unchecked);
 }

@@ -2,7 +2,6 @@
 
 #include "core/toolkit/UiPoster.h"
 #include "window/app/ZolvenarMainForm.h"
-#include "window/toolkit/ToolTipComponent.h"
 #include "window/widgets/PushCheckButton.h"
 
 #include <QListWidget>
@@ -67,14 +66,6 @@ void TrackSink::appendPassword(const QString &text)
 void TrackSink::restoreIdle()
 {
     shownRun = 0;
-    if (!form)
-        return;
-    form->checkGen->setChecked(false);
-    form->setOptionsEnabled(true);
-    form->checkGen->setText(QStringLiteral("Click Here to Generate Passwords"));
-    form->progressPass->setValue(0);
-    form->progressTotal->setValue(0);
-    if (form->toolTip)
-        form->toolTip->setActive(true);
-    form->setWindowTitle(ZolvenarMainForm::idleTitle);
+    if (form)
+        form->showIdle();
 }

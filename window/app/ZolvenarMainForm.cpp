@@ -12,6 +12,7 @@
 #include "window/toolkit/Clipboard.h"
 #include "window/toolkit/MessageBoxes.h"
 #include "window/toolkit/PendingMessages.h"
+#include "window/toolkit/ToolTipComponent.h"
 #include "window/widgets/IntComboBox.h"
 #include "window/widgets/PushCheckButton.h"
 #include "window/widgets/TypedLengthEdit.h"
@@ -29,6 +30,7 @@
 #include <exception>
 
 const QString ZolvenarMainForm::idleTitle = QStringLiteral("Zolvenar 0.5a");
+const QString ZolvenarMainForm::generateText = QStringLiteral("Click Here to Generate Passwords");
 
 ZolvenarMainForm::ZolvenarMainForm(QWidget *parent)
     : QWidget(parent)
@@ -65,8 +67,9 @@ void ZolvenarMainForm::createControls()
     auto check = [this](const char *name, const char *text, int x, int y, int width) {
         return place(new QCheckBox(QString::fromUtf8(text), this), name, x, y, width, 20);
     };
-    auto edit = [this](const char *name, const char *text, int y) {
-        auto *box = place(new TypedLengthEdit(QString::fromUtf8(text), this), name, 132, y, 232, 20);
+    // Empty until resetCharacterSettings gives the sets their default texts.
+    auto edit = [this](const char *name, int y) {
+        auto *box = place(new TypedLengthEdit(this), name, 132, y, 232, 20);
         // Room for any set a user would type; loaded text is never cut.
         box->setMaxTypedLength(256);
         return box;
@@ -89,19 +92,19 @@ void ZolvenarMainForm::createControls()
     buttonShow = button("buttonShow", "Edit Password Settings", 4, 4, 192);
     buttonShow->hide();
     checkLowerCase = check("checkLowerCase", "Lowercase", 4, 4, 128);
-    editLowerCase = edit("editLowerCase", "abcdefghijklmnopqrstuvwxyz", 4);
+    editLowerCase = edit("editLowerCase", 4);
     checkUpperCase = check("checkUpperCase", "Uppercase", 4, 28, 128);
-    editUpperCase = edit("editUpperCase", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", 28);
+    editUpperCase = edit("editUpperCase", 28);
     checkNumber = check("checkNumber", "Numbers", 4, 52, 128);
-    editNumber = edit("editNumber", "0123456789", 52);
+    editNumber = edit("editNumber", 52);
     checkSymbol = check("checkSymbol", "Symbols", 4, 76, 128);
-    editSymbol = edit("editSymbol", "!@#$%&^*-+=<>?/", 76);
+    editSymbol = edit("editSymbol", 76);
     checkSimilar = check("checkSimilar", "Exclude Similar", 4, 100, 128);
-    editSimilar = edit("editSimilar", "1iIjl0oO!5S2Z", 100);
+    editSimilar = edit("editSimilar", 100);
     checkIncludeCustom = check("checkIncludeCustom", "Include Custom", 4, 124, 128);
-    editIncludeCustom = edit("editIncludeCustom", "", 124);
+    editIncludeCustom = edit("editIncludeCustom", 124);
     checkExcludeCustom = check("checkExcludeCustom", "Exclude Custom", 4, 148, 128);
-    editExcludeCustom = edit("editExcludeCustom", "", 148);
+    editExcludeCustom = edit("editExcludeCustom", 148);
     buttonReset = button("buttonReset", "Reset Character Settings", 4, 172, 360);
     labelMinLength = label("labelMinLength", "Minimum Length", 4);
     comboMinLength = combo("comboMinLength", "16", 4, 20, 5);
@@ -117,7 +120,7 @@ void ZolvenarMainForm::createControls()
     checkSettingsWindow = check("checkSettingsWindow", "Remember Window Position", 372, 156, 220);
     checkSettings = check("checkSettings", "Save Settings on Exit", 372, 176, 220);
     checkGen = place(
-        new PushCheckButton(QStringLiteral("Click Here to Generate Passwords"), this), "checkGen", 4, 198, 604, 28);
+        new PushCheckButton(generateText, this), "checkGen", 4, 198, 604, 28);
     QFont bold(QStringLiteral("Verdana"), 9);
     bold.setBold(true);
     checkGen->setFont(bold);
@@ -382,4 +385,30 @@ void ZolvenarMainForm::updateSetEdits()
 void ZolvenarMainForm::onShowSettingsClick()
 {
     layout->onShowSettingsClick();
+}
+
+void ZolvenarMainForm::showRunning(int passCount)
+{
+    checkGen->setChecked(true);
+    setOptionsEnabled(false);
+    checkGen->setText(QStringLiteral("Move the mouse around in this window or click here to stop"));
+    progressPass->setMaximum(1000);
+    progressTotal->setMaximum(passCount);
+    if (toolTip)
+        toolTip->setActive(false);
+    setWindowTitle(QStringLiteral("Zolvenar - 0%"));
+    settingsCollapsed = true;
+    layoutControls();
+}
+
+void ZolvenarMainForm::showIdle()
+{
+    checkGen->setChecked(false);
+    setOptionsEnabled(true);
+    checkGen->setText(generateText);
+    progressPass->setValue(0);
+    progressTotal->setValue(0);
+    if (toolTip)
+        toolTip->setActive(true);
+    setWindowTitle(idleTitle);
 }

@@ -38,6 +38,7 @@ public:
     ~ZolvenarMainForm() override;
 
     static const QString idleTitle;
+    static const QString generateText; // the generate button's caption while idle
 
     // Controls, in creation (and focus) order.
     QPushButton *buttonShow = nullptr;
@@ -118,9 +119,10 @@ public:
     virtual void updateSetEdits();
     virtual void onShowSettingsClick();
 
-    MainFormLayout &formLayout() { return *layout; }
-    ResultsActions &results() { return *resultsActions; }
-    SettingsBinding &settingsFile() { return *settings; }
+    // The window's two faces, whoever starts or stops the run: a run going on
+    // (options off and folded away, progress shown) and idle.
+    void showRunning(int passCount);
+    void showIdle();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
