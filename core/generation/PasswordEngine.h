@@ -66,7 +66,6 @@ public:
     bool running() const { return isRunning.load(); }
     bool paused() const { return isPaused.load(); }
     void setPaused(bool paused) { isPaused.store(paused); }
-    std::uint64_t currentRun() const { return runNumber.load(); }
 
     // Threads of this engine still inside it.
     int threadsInside() const { return threads.load(); }

@@ -6,8 +6,6 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include <thread>
-
 class OptionControlsTest : public QObject, FormFixture
 {
     Q_OBJECT
@@ -25,7 +23,6 @@ private Q_SLOTS:
     void focusLossNormalizes();
     void openingTheListIsNoFocusLoss();
     void setBoxesFollowTheirSwitches();
-    void setBoxesFollowFromAnotherThread();
 };
 
 void OptionControlsTest::itemLists()
@@ -177,18 +174,6 @@ void OptionControlsTest::setBoxesFollowTheirSwitches()
     form->setOptionsEnabled(true);
     QVERIFY(!form->editNumber->isEnabled());
     QVERIFY(form->editSymbol->isEnabled());
-}
-
-void OptionControlsTest::setBoxesFollowFromAnotherThread()
-{
-    form->checkUpperCase->setChecked(false);
-    form->editUpperCase->setEnabled(true);
-    std::thread worker([this] { form->updateSetEdits(); });
-    worker.join();
-    // The worker only posted the update; it lands when this thread runs its events.
-    QVERIFY(form->editUpperCase->isEnabled());
-    QCoreApplication::sendPostedEvents();
-    QVERIFY(!form->editUpperCase->isEnabled());
 }
 
 QTEST_MAIN(OptionControlsTest)

@@ -50,15 +50,13 @@ void SettingsBinding::resetCharacterSettings()
 
 void SettingsBinding::loadSettings()
 {
-    if (!settingsFileExists()) {
+    // Nothing here is expected to fail: a file that cannot be read is an empty
+    // document and applies nothing. A control that cannot be found is a
+    // programming error and goes to the error boundary.
+    if (!settingsFileExists())
         centreWhenFirstShown();
-    } else {
-        try {
-            applySettings();
-        } catch (...) {
-            // A settings file that cannot be applied is ignored without a word.
-        }
-    }
+    else
+        applySettings();
     form.updateSetEdits();
 }
 

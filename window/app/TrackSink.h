@@ -25,7 +25,6 @@ public:
 
     // Window thread only.
     void showRun(std::uint64_t run) { shownRun = run; }
-    std::uint64_t displayedRun() const { return shownRun; }
     // The idle window: what a stop shows, whoever stopped the run.
     void restoreIdle();
     // The window is going away: posted work still waiting does nothing.
