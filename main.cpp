@@ -2,9 +2,12 @@
 #include "window/toolkit/ApplicationEntry.h"
 #include "window/toolkit/ZolvenarApplication.h"
 
-int main(int argc, char *argv[])
+int main(int, char *argv[])
 {
-    ZolvenarApplication app(argc, argv);
+    // The program takes no arguments, and Qt's own (-qwindowtitle, -reverse, ...) are not honoured either.
+    int qtArgc = 1;
+    char *qtArgv[] = { argv[0], nullptr };
+    ZolvenarApplication app(qtArgc, qtArgv);
     ZolvenarApplication::setApplicationName(QStringLiteral("Zolvenar"));
     // Lets docks and task bars match the window to zolvenar.desktop and its icon.
     ZolvenarApplication::setDesktopFileName(QStringLiteral("zolvenar"));

@@ -19,7 +19,7 @@ and runs as ``/usr/bin/python3 e2e/cases/test_x.py --binary build/zolvenar``
 module, prints one line per case and "N passed, M failed", and exits non-zero
 when any case failed.
 
-Session(binary, workdir=None, files=None, env=None)
+Session(binary, workdir=None, files=None, env=None, args=())
     Starts Xvfb on a free display (``-displayfd``, so parallel runs never
     collide), makes a temporary working directory (or uses ``workdir``),
     writes ``files`` ({name: str or bytes}) into it, and starts the binary
@@ -61,8 +61,9 @@ class HarnessError(AssertionError):
 
 
 class Session:
-    def __init__(self, binary, workdir=None, files=None, env=None):
+    def __init__(self, binary, workdir=None, files=None, env=None, args=()):
         self.binary = os.path.abspath(binary)
+        self.args = list(args)
         self._own_workdir = workdir is None
         self.workdir = workdir
         self.files = files or {}
@@ -140,7 +141,7 @@ class Session:
     def _start_program(self):
         self._stdout = open(os.path.join(self._logdir, "stdout"), "wb")
         self._stderr = open(os.path.join(self._logdir, "stderr"), "wb")
-        self._proc = subprocess.Popen([self.binary], cwd=self.workdir, env=self._environment(),
+        self._proc = subprocess.Popen([self.binary] + self.args, cwd=self.workdir, env=self._environment(),
                                       stdout=self._stdout, stderr=self._stderr, start_new_session=True)
 
     def _cleanup(self):

@@ -1,4 +1,9 @@
-"""The real window: found by title, client size, and a window-manager close."""
+"""The real window: found by title, client size, and a window-manager close;
+no display, and Qt's own command-line options."""
+
+import os
+import subprocess
+import tempfile
 
 import harness
 
@@ -19,6 +24,23 @@ def test_close_request_ends_quietly_with_exit_code_zero(binary):
         code = s.wait_exit(15)
         assert code == 0, "exit code %d, stderr: %s" % (code, s.stderr())
         assert s.stdout() == "", "unexpected output: %r" % s.stdout()
+
+
+def test_qt_options_on_the_command_line_are_ignored(binary):
+    with harness.Session(binary, args=["-qwindowtitle", "Hacked", "-reverse"]) as s:
+        s.find_window("Zolvenar 0.5a")
+        assert s.title() == "Zolvenar 0.5a", s.title()
+        s.close()
+        assert s.wait_exit(15) == 0, s.stderr()
+
+
+def test_without_a_display_one_line_and_exit_code_one(binary):
+    env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+    with tempfile.TemporaryDirectory() as workdir:
+        done = subprocess.run([os.path.abspath(binary)], cwd=workdir, env=env, capture_output=True, text=True, timeout=30)
+    lines = done.stderr.splitlines()
+    assert done.returncode == 1, "exit code %d, stderr: %s" % (done.returncode, done.stderr)
+    assert len(lines) == 1 and lines[0].startswith("Zolvenar needs a graphical display: "), done.stderr
 
 
 if __name__ == "__main__":

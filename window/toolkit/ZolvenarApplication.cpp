@@ -4,16 +4,47 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
+#include <utility>
 
 namespace {
 ZolvenarApplication::ErrorWindowHook errorWindowHook;
 bool errorWindowOpen = false; // user-interface thread only
+
+// Messages while Qt looks for a display, held back so that a failure prints one line.
+QStringList heldMessages;
+QString displayProblem;
+
+void holdStartMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type != QtFatalMsg) {
+        if (QByteArray(context.category ? context.category : "").startsWith("qt.qpa") && displayProblem.isEmpty())
+            displayProblem = message.trimmed();
+        heldMessages << qFormatLogMessage(type, context, message);
+        return;
+    }
+    // Qt would abort with a core dump; without a display there is nothing to show.
+    const QString reason = displayProblem.isEmpty() ? message.section(QLatin1Char('\n'), 0, 0).trimmed() : displayProblem;
+    std::fprintf(stderr, "Zolvenar needs a graphical display: %s\n", qPrintable(reason));
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+int &watchingForDisplay(int &argc)
+{
+    qInstallMessageHandler(holdStartMessages);
+    return argc;
+}
+
 } // namespace
 
 ZolvenarApplication::ZolvenarApplication(int &argc, char **argv)
-    : QApplication(argc, argv)
+    : QApplication(watchingForDisplay(argc), argv)
 {
+    qInstallMessageHandler(nullptr);
+    for (const QString &message : std::exchange(heldMessages, {}))
+        std::fprintf(stderr, "%s\n", qPrintable(message));
     // Past a file-size limit a write then fails with an error the save reports,
     // instead of the signal ending the program with every password in it.
     std::signal(SIGXFSZ, SIG_IGN);
