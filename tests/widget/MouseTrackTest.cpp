@@ -20,6 +20,7 @@
 
 #include <condition_variable>
 #include <mutex>
+#include <stdexcept>
 #include <thread>
 
 namespace {
@@ -104,6 +105,8 @@ private Q_SLOTS:
     void runThroughTheWindow();
     void clickStopsKeepingFinishedPasswordsOnly();
     void rejectedStartsLeaveTheWindowIdle();
+    void anythingThrownByTheStartIsShown_data();
+    void anythingThrownByTheStartIsShown();
     void generatorFailureBox_data();
     void generatorFailureBox();
     void generatorsFinishARunAlone();
@@ -233,6 +236,30 @@ void MouseTrackTest::rejectedStartsLeaveTheWindowIdle()
     QVERIFY(!track().running());
     QVERIFY(!form->checkGen->isChecked());
     QCOMPARE(form->windowTitle(), ZolvenarMainForm::idleTitle);
+}
+
+void MouseTrackTest::anythingThrownByTheStartIsShown_data()
+{
+    QTest::addColumn<bool>("standard");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("an exception") << true << "broken";
+    QTest::newRow("any other object") << false << "Unknown error";
+}
+
+void MouseTrackTest::anythingThrownByTheStartIsShown()
+{
+    QFETCH(bool, standard);
+    QFETCH(QString, text);
+    setNumbers(*form, "8", "3", "25", "0"); // weak: the question is asked, and throws
+    boxes.whileAsked = [standard] {
+        if (standard)
+            throw std::runtime_error("broken");
+        throw 42;
+    };
+    form->generateClick();
+    QCOMPARE(boxes.errors.size(), 1);
+    QCOMPARE(boxes.errors[0].text, text);
+    QCOMPARE(boxes.errors[0].caption, QStringLiteral("Zolvenar Error"));
 }
 
 void MouseTrackTest::generatorFailureBox_data()

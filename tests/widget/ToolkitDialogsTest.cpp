@@ -40,8 +40,8 @@ void ToolkitDialogsTest::saveFilterTurnsIntoQtsForm_data()
 {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("two pairs") << "Text Files (*.txt)|*.txt|All Files (*.*)|*.*"
-                               << "Text Files (*.txt) (*.txt);;All Files (*.*) (*.*)";
+    QTest::newRow("labels that show their patterns, as given") << "Text Files(*.txt)|*.txt|All Files (*.*)|*.*"
+                                                               << "Text Files(*.txt);;All Files (*.*)";
     QTest::newRow("one pair") << "Passwords|*.txt"
                               << "Passwords (*.txt)";
     QTest::newRow("label without a pattern is dropped") << "Passwords|*.txt|Orphan"

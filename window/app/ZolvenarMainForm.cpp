@@ -13,6 +13,7 @@
 #include "window/toolkit/MessageBoxes.h"
 #include "window/toolkit/PendingMessages.h"
 #include "window/toolkit/ToolTipComponent.h"
+#include "window/toolkit/ZolvenarApplication.h"
 #include "window/widgets/IntComboBox.h"
 #include "window/widgets/PushCheckButton.h"
 #include "window/widgets/TypedLengthEdit.h"
@@ -347,8 +348,8 @@ void ZolvenarMainForm::generateClick()
     }
     try {
         mouseTrack->start();
-    } catch (const std::exception &error) {
-        showError(QString::fromUtf8(error.what()), QStringLiteral("Zolvenar Error"));
+    } catch (...) {
+        showError(ZolvenarApplication::describe(std::current_exception()), QStringLiteral("Zolvenar Error"));
     }
 }
 

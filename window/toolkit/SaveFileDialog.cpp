@@ -41,7 +41,10 @@ QString SaveFileDialog::qtFilter() const
 {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList entries;
-    for (int i = 0; i + 1 < parts.size(); i += 2)
-        entries << parts[i] + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')');
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        // A label that already shows its pattern is shown as given; Qt reads the pattern from it.
+        const QString shown = QLatin1Char('(') + parts[i + 1] + QLatin1Char(')');
+        entries << (parts[i].endsWith(shown) ? parts[i] : parts[i] + QLatin1Char(' ') + shown);
+    }
     return entries.join(QStringLiteral(";;"));
 }

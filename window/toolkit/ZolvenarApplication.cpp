@@ -25,7 +25,8 @@ void holdStartMessages(QtMsgType type, const QMessageLogContext &context, const 
         return;
     }
     // Qt would abort with a core dump; without a display there is nothing to show.
-    const QString reason = displayProblem.isEmpty() ? message.section(QLatin1Char('\n'), 0, 0).trimmed() : displayProblem;
+    const QString reason
+        = displayProblem.isEmpty() ? message.section(QLatin1Char('\n'), 0, 0).trimmed() : displayProblem;
     std::fprintf(stderr, "Zolvenar needs a graphical display: %s\n", qPrintable(reason));
     std::fflush(stderr);
     std::_Exit(1);

@@ -3,6 +3,7 @@
 #include "window/toolkit/KeyData.h"
 #include "window/widgets/TypedLengthEdit.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -34,6 +35,26 @@ IntComboBox::IntComboBox(QWidget *parent)
 void IntComboBox::setMaxTypedLength(int length)
 {
     static_cast<TypedLengthEdit *>(lineEdit())->setMaxTypedLength(length);
+}
+
+void IntComboBox::inputMethodEvent(QInputMethodEvent *event)
+{
+    // Text composed with dead keys, Compose or an input method obeys the typed keys'
+    // rule: only its digits pass.
+    const QString committed = event->commitString();
+    QString digits;
+    for (const QChar ch : committed) {
+        if (ch >= QLatin1Char('0') && ch <= QLatin1Char('9'))
+            digits += ch;
+    }
+    if (digits == committed) {
+        QComboBox::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent filtered(event->preeditString(), event->attributes());
+    filtered.setCommitString(digits, event->replacementStart(), event->replacementLength());
+    QComboBox::inputMethodEvent(&filtered);
+    event->accept();
 }
 
 void IntComboBox::keyPressEvent(QKeyEvent *event)

@@ -5,8 +5,8 @@
 #include <cstdint>
 
 // Editable combo box for whole numbers: typed characters pass only from digit and
-// editing keys without Shift, or with Ctrl or Alt held. Program-set, picked and
-// pasted text is not filtered.
+// editing keys without Shift, or with Ctrl or Alt held, and composed text only
+// as its digits. Program-set, picked and pasted text is not filtered.
 class IntComboBox : public QComboBox
 {
     Q_OBJECT
@@ -31,4 +31,5 @@ Q_SIGNALS:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
 };
