@@ -2,6 +2,7 @@
 
 #include "core/toolkit/TickCounter.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QEnterEvent>
 #include <QEvent>
@@ -159,10 +160,16 @@ void ToolTipComponent::showPending()
 
 void ToolTipComponent::hideShown()
 {
-    if (shown) {
-        QToolTip::hideText();
-        shown = nullptr;
+    if (!shown)
+        return;
+    // QToolTip::hideText leaves the tip up a few hundred milliseconds more, over
+    // whatever the pointer moved on to; it goes at once instead.
+    QToolTip::hideText();
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->inherits("QTipLabel") && window->isVisible())
+            window->close();
     }
+    shown = nullptr;
 }
 
 void ToolTipComponent::forget(QObject *control)
