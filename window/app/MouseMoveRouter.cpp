@@ -40,7 +40,7 @@ void MouseMoveRouter::setTargetForTesting(Target target)
 void MouseMoveRouter::watch(QWidget *source)
 {
     // Qt delivers moves with no button held only to widgets that track the mouse;
-    // the untracked controls thus swallow moves over them, as they should.
+    // the untracked controls pass them on to the window, which drops them.
     source->setMouseTracking(true);
     source->installEventFilter(this);
 }
@@ -51,14 +51,17 @@ bool MouseMoveRouter::eventFilter(QObject *watched, QEvent *event)
         return QObject::eventFilter(watched, event);
     const auto *move = static_cast<QMouseEvent *>(event);
     const QPoint at = move->position().toPoint();
-    // A move a control ignored climbs to the window in window coordinates; only moves
-    // over the window's own background count as the window's.
-    const bool fromChild = watched == &form && form.childAt(at) != nullptr;
-    if (move->buttons() == Qt::NoButton && !fromChild) {
-        if (testTarget())
-            testTarget()(at.x(), at.y());
-        else if (form.mouseTrack)
-            form.mouseTrack->onMouseMove(at.x(), at.y());
-    }
+    // A move a control ignored climbs to the window in window coordinates: it was
+    // counted where it began, and a button-less one over another control never counts.
+    const bool again = move->timestamp() == lastTimestamp && move->globalPosition() == lastGlobal;
+    const bool overChild = move->buttons() == Qt::NoButton && watched == &form && form.childAt(at) != nullptr;
+    if (again || overChild)
+        return QObject::eventFilter(watched, event);
+    lastTimestamp = move->timestamp();
+    lastGlobal = move->globalPosition();
+    if (testTarget())
+        testTarget()(at.x(), at.y());
+    else if (form.mouseTrack)
+        form.mouseTrack->onMouseMove(at.x(), at.y());
     return QObject::eventFilter(watched, event);
 }
