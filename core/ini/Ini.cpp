@@ -271,8 +271,12 @@ QByteArray Ini::serialize()
 void Ini::save()
 {
     const QByteArray bytes = serialize();
+    // The name is bytes; one that is not UTF-8 would be saved under another name.
+    const QString name = QFile::decodeName(fileName);
+    if (QFile::encodeName(name) != fileName)
+        throw IniError(fileName, "a file name that is not UTF-8 cannot be saved");
     try {
-        AtomicFile::write(QFile::decodeName(fileName), bytes);
+        AtomicFile::write(name, bytes);
     } catch (const AtomicFile::Error &error) {
         throw IniError(fileName, error.reason().toUtf8());
     }

@@ -84,6 +84,11 @@ QByteArray IniSection::getValue(const QByteArray &name) const
     return getValue(name, QByteArray());
 }
 
+void IniSection::indexWrite(const QByteArray &value, const QByteArray &name)
+{
+    setValue(name, value);
+}
+
 void IniSection::removeKey(const QByteArray &name)
 {
     const auto found = findKeyLine(name);

@@ -37,6 +37,8 @@ public:
     virtual QByteArray getValue(const QByteArray &name, const QByteArray &defaultValue) const;
     virtual QByteArray getValue(const QByteArray &name) const;
     QByteArray operator[](const QByteArray &name) const { return getValue(name); }
+    // The index write: the value first, then the name; as setValue(name, value).
+    virtual void indexWrite(const QByteArray &value, const QByteArray &name);
     // Removes the first matching key; verbatim lines are never removed by name.
     virtual void removeKey(const QByteArray &name);
 

@@ -50,7 +50,7 @@ void IniEditTest::firstDuplicateWins()
     QCOMPARE(section.getValue("missing", "fallback"), QByteArray("fallback"));
     QCOMPARE(section["missing"], QByteArray());
 
-    section.setValue("K", "changed");
+    section.indexWrite("changed", "K"); // value first
     QCOMPARE(ini->serialize(), QByteArray("[S]\r\nk=changed\r\nK=2\r\n"));
     section.removeKey("k");
     QCOMPARE(ini->serialize(), QByteArray("[S]\r\nK=2\r\n"));

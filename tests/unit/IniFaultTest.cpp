@@ -16,6 +16,7 @@ class IniFaultTest : public QObject
 private Q_SLOTS:
     void fileThatCannotBeCreated_data();
     void fileThatCannotBeCreated();
+    void nameBytesAreUsedAsGiven();
     void structureChangingTextIsRefused_data();
     void structureChangingTextIsRefused();
     void failureAfterWritingStartedKeepsOldFile_data();
@@ -53,6 +54,23 @@ void IniFaultTest::fileThatCannotBeCreated()
     ini.save();
     QVERIFY(!ini.modified());
     QCOMPARE(FileBytes::read(QFile::decodeName(path)), QByteArray("[S]\r\nk=v\r\n"));
+}
+
+void IniFaultTest::nameBytesAreUsedAsGiven()
+{
+    QTemporaryDir dir;
+    const QByteArray path = QFile::encodeName(dir.path()) + "/doc\xFF.ini";
+    QFile file;
+    QVERIFY(file.open(std::fopen(path.constData(), "wb"), QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
+    QVERIFY(file.write("[S]\r\nk=v\r\n") > 0);
+    file.close();
+
+    Ini ini(path);
+    QVERIFY(ini.findSection("S"));
+    ini.findSection("S")->setValue("k", "w");
+    // Saving under the name decoded and encoded again would write another file.
+    QVERIFY_THROWS_EXCEPTION(IniError, ini.save());
+    QVERIFY(!QFile::exists(QFile::decodeName(path)));
 }
 
 void IniFaultTest::structureChangingTextIsRefused_data()
