@@ -19,16 +19,20 @@ and runs as ``/usr/bin/python3 e2e/cases/test_x.py --binary build/zolvenar``
 module, prints one line per case and "N passed, M failed", and exits non-zero
 when any case failed.
 
-Session(binary, workdir=None, files=None, env=None)
+Session(binary, workdir=None, files=None, env=None, wm=False)
     Starts Xvfb on a free display (``-displayfd``, so parallel runs never
     collide), makes a temporary working directory (or uses ``workdir``),
     writes ``files`` ({name: str or bytes}) into it, and starts the binary
-    there. Everything (program, Xvfb, temporary directories, xclip servers)
-    is torn down on exit from the ``with`` block, also after a failure.
+    there. With ``wm=True`` openbox manages the display first, so the window
+    gets a frame and a title bar as on a desktop; without it the window has
+    none. Everything (program, window manager, Xvfb, temporary directories,
+    xclip servers) is torn down on exit from the ``with`` block, also after
+    a failure.
 
 Window:   find_window(title, timeout, regex=False) -> window id,
           title(), wait_title(title, timeout, regex=False), watch_title(),
-          client_origin(), client_size(), frame_bounds(), screen_size(), focus()
+          client_origin(), client_size(), frame_bounds(), screen_size(), focus(),
+          maximized(), set_maximized(on)   (the window manager's state)
 Boxes:    answer(caption, key="alt+y", timeout) presses a key in the modal box
           with this caption and waits until the box has gone
 Input:    move(x, y), click(x, y, button=1), double_click(x, y),
@@ -61,8 +65,9 @@ class HarnessError(AssertionError):
 
 
 class Session:
-    def __init__(self, binary, workdir=None, files=None, env=None):
+    def __init__(self, binary, workdir=None, files=None, env=None, wm=False):
         self.binary = os.path.abspath(binary)
+        self.wm = wm
         self._own_workdir = workdir is None
         self.workdir = workdir
         self.files = files or {}
@@ -70,6 +75,7 @@ class Session:
         self.window = None
         self.display_name = None
         self._xvfb = None
+        self._wm = None
         self._proc = None
         self._logdir = None
         self._xlib = None
@@ -83,6 +89,8 @@ class Session:
         try:
             self._start_xvfb()
             self._logdir = tempfile.mkdtemp(prefix="zolvenar-e2e-log-")
+            if self.wm:
+                self._start_wm()
             if self._own_workdir:
                 self.workdir = tempfile.mkdtemp(prefix="zolvenar-e2e-")
             for name, content in self.files.items():
@@ -127,6 +135,27 @@ class Session:
         self.display_name = ":" + number.decode().strip()
         self._xlib = xdisplay.Display(self.display_name)
 
+    def _start_wm(self):
+        # Its own home, so no user's openbox configuration changes the frames.
+        home = os.path.join(self._logdir, "home")
+        os.mkdir(home)
+        env = dict(os.environ, DISPLAY=self.display_name, HOME=home, XDG_CONFIG_HOME=os.path.join(home, "config"),
+                   XDG_CACHE_HOME=os.path.join(home, "cache"))
+        env.pop("XAUTHORITY", None)
+        with open(os.path.join(self._logdir, "wm"), "wb") as log:
+            self._wm = subprocess.Popen(["openbox", "--sm-disable"], env=env, stdin=subprocess.DEVNULL,
+                                        stdout=log, stderr=subprocess.STDOUT, start_new_session=True)
+        # The check window is announced once openbox has taken the root window over.
+        check = self._xlib.intern_atom("_NET_SUPPORTING_WM_CHECK")
+        root = self._xlib.screen().root
+
+        def managing():
+            if self._wm.poll() is not None:
+                raise HarnessError("openbox exited with %d" % self._wm.returncode)
+            return root.get_full_property(check, X.AnyPropertyType) is not None
+
+        _wait(managing, 20, "openbox to manage the display")
+
     def _environment(self):
         env = dict(os.environ)
         env["DISPLAY"] = self.display_name
@@ -151,6 +180,8 @@ class Session:
                 _stop(helper)
         for watch in self._watches:
             watch.close()
+        if self._wm is not None and self._wm.poll() is None:
+            _stop(self._wm)
         if self._xlib is not None:
             try:
                 self._xlib.close()
@@ -179,16 +210,13 @@ class Session:
         return done.stdout.decode("utf-8", errors="replace")
 
     def wait_until(self, predicate, timeout=10, what="condition"):
-        deadline = time.monotonic() + timeout
-        while True:
+        def checked():
             value = predicate()
-            if value:
-                return value
-            if self._proc is not None and self._proc.poll() is not None:
+            if not value and self._proc is not None and self._proc.poll() is not None:
                 raise HarnessError("program exited with %d while waiting for %s" % (self._proc.returncode, what))
-            if time.monotonic() > deadline:
-                raise HarnessError("timed out after %gs waiting for %s" % (timeout, what))
-            time.sleep(0.05)
+            return value
+
+        return _wait(checked, timeout, what)
 
     # ----- window ----------------------------------------------------------
 
@@ -252,6 +280,26 @@ class Session:
         moved = window.translate_coords(root, 0, 0)
         border = 2 * geometry.border_width
         return -moved.x, -moved.y, geometry.width + border, geometry.height + border
+
+    def maximized(self):
+        """Whether the window manager has the window maximized (_NET_WM_STATE)."""
+        window = self._need_window()
+        state = window.get_full_property(self._xlib.intern_atom("_NET_WM_STATE"), X.AnyPropertyType)
+        names = {self._xlib.intern_atom("_NET_WM_STATE_MAXIMIZED_VERT"),
+                 self._xlib.intern_atom("_NET_WM_STATE_MAXIMIZED_HORZ")}
+        return bool(state) and names <= set(state.value)
+
+    def set_maximized(self, maximized):
+        """Asks the window manager to maximize or restore the window, as its title bar
+        button does; returns without waiting for it."""
+        window = self._need_window()
+        root = self._xlib.screen().root
+        event = protocol.event.ClientMessage(
+            window=window, client_type=self._xlib.intern_atom("_NET_WM_STATE"),
+            data=(32, [1 if maximized else 0, self._xlib.intern_atom("_NET_WM_STATE_MAXIMIZED_VERT"),
+                       self._xlib.intern_atom("_NET_WM_STATE_MAXIMIZED_HORZ"), 1, 0]))
+        root.send_event(event, event_mask=X.SubstructureRedirectMask | X.SubstructureNotifyMask)
+        self._xlib.flush()
 
     def screen_size(self):
         screen = self._xlib.screen()
@@ -447,6 +495,17 @@ class ClipboardOwnerWatch:
     def __exit__(self, *exc):
         self.close()
         return False
+
+
+def _wait(predicate, timeout, what):
+    deadline = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise HarnessError("timed out after %gs waiting for %s" % (timeout, what))
+        time.sleep(0.05)
 
 
 def _stop(proc):

@@ -5,6 +5,7 @@
 #include "ini/IniKey.h"
 #include "ini/IniSection.h"
 #include "settings/SettingsSchema.h"
+#include "toolkit/WindowFrame.h"
 #include "widgets/IntComboBox.h"
 
 #include <QCheckBox>
@@ -27,7 +28,12 @@ bool settingsFileExists()
 
 SettingsFile::SettingsFile(ZolvenarMainForm &form)
     : form(form)
-{ }
+    , frame(std::make_unique<WindowFrame>(form))
+{
+    connect(frame.get(), &WindowFrame::changed, this, &SettingsFile::frameChanged);
+}
+
+SettingsFile::~SettingsFile() = default;
 
 template <typename Control> Control &SettingsFile::control(const char *name) const
 {
@@ -117,69 +123,111 @@ void SettingsFile::restoreWindow(const IniSection &settings)
     };
     apply("WIDTH", [&](int value) { form.resize(SettingsSchema::clampWidth(value), form.height()); });
     apply("HEIGHT", [&](int value) { form.resize(form.width(), SettingsSchema::clampHeight(value)); });
-    if (settings.findKey("WIDTH") || settings.findKey("HEIGHT"))
-        fitFrameWhenKnown();
     apply(
         "TOP", [&](int value) { form.move(form.x(), SettingsSchema::clampTop(value, form.frameGeometry().height())); });
     apply("LEFT",
         [&](int value) { form.move(SettingsSchema::clampLeft(value, form.frameGeometry().width()), form.y()); });
-    if (settings.getValue("MAXIMIZED") == "TRUE")
-        form.setWindowState(form.windowState() | Qt::WindowMaximized);
+    // Until the window manager has framed the window only its inner size is known to
+    // be right; the stored outer bounds are given again once the frame is known.
+    fit.outer = form.frameGeometry();
+    fit.outerWidth = settings.findKey("WIDTH");
+    fit.outerHeight = settings.findKey("HEIGHT");
+    fit.pending = true;
+    if (settings.getValue("MAXIMIZED") == "TRUE") {
+        // The window manager keeps the bounds a window has when it is maximized for
+        // its restore, so under one they must be right first.
+        if (frame->managed())
+            fit.maximize = true;
+        else
+            form.setWindowState(form.windowState() | Qt::WindowMaximized);
+    }
 }
 
 void SettingsFile::centreWhenFirstShown()
 {
+    fit.centre = true;
+    fit.pending = true;
     if (centreOnShow)
         return;
     centreOnShow = true;
     form.installEventFilter(this);
 }
 
-void SettingsFile::fitFrameWhenKnown()
-{
-    // The stored size is the outer one, but until the window manager has framed the
-    // window only the inner size can be set; without this the window would grow by
-    // its frame at every start.
-    if (fitFrame)
-        return;
-    fitFrame = true;
-    form.installEventFilter(this);
-}
-
 bool SettingsFile::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != &form)
-        return QObject::eventFilter(watched, event);
     // The show event comes before the window is mapped, so it appears in place.
-    if (event->type() == QEvent::Show && centreOnShow) {
+    if (watched == &form && event->type() == QEvent::Show && centreOnShow) {
         centreOnShow = false;
-        centred = true;
+        form.removeEventFilter(this);
         centre();
     }
-    const bool placed = event->type() == QEvent::Show || event->type() == QEvent::Move;
-    if (placed && fitFrame && form.isVisible()) {
-        const QSize frame = form.frameGeometry().size() - form.size();
-        if (frame.width() > 0 || frame.height() > 0) {
-            fitFrame = false;
-            if (form.windowState() == Qt::WindowNoState) {
-                form.resize(form.size() - frame);
-                if (centred)
-                    centre();
-            }
-        }
-    }
-    if (!centreOnShow && !fitFrame)
-        form.removeEventFilter(this);
     return QObject::eventFilter(watched, event);
+}
+
+void SettingsFile::frameChanged()
+{
+    if (!form.isVisible())
+        return;
+    // Both the window manager's word and Qt's: either may lag behind the other.
+    const bool wmNormal = frame->normalState();
+    if (!wmNormal)
+        fit.maximizing = false;
+    if (!wmNormal || fit.maximizing
+        || (form.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
+        return;
+    if (!fit.pending) {
+        normalBounds = frame->bounds();
+        return;
+    }
+    const std::optional<QMargins> extents = frame->extents();
+    if (!extents)
+        return;
+    fit.pending = false;
+    QRect outer(fit.outer.topLeft(), form.size().grownBy(*extents));
+    if (fit.outerWidth)
+        outer.setWidth(fit.outer.width());
+    if (fit.outerHeight)
+        outer.setHeight(fit.outer.height());
+    if (fit.centre)
+        outer.moveTopLeft(centredPosition(outer.size()));
+    // An inner geometry places the client area itself, whatever the frame.
+    form.setGeometry(outer.marginsRemoved(*extents));
+    normalBounds = outer;
+    if (fit.maximize) {
+        // Until the window manager has maximized the window, Qt may still report it
+        // normal, with bounds from before the fit.
+        fit.maximizing = true;
+        form.setWindowState(form.windowState() | Qt::WindowMaximized);
+    }
+}
+
+QPoint SettingsFile::centredPosition(QSize outer) const
+{
+    const QScreen *screen = form.screen();
+    if (!screen)
+        return form.frameGeometry().topLeft();
+    const QRect area = screen->availableGeometry();
+    return { area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2 };
 }
 
 void SettingsFile::centre()
 {
-    if (const QScreen *screen = form.screen()) {
-        const QRect area = screen->availableGeometry();
-        const QSize outer = form.frameGeometry().size();
-        form.move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
-    }
+    if (form.screen())
+        form.move(centredPosition(form.frameGeometry().size()));
+}
+
+QRect SettingsFile::restoredBounds() const
+{
+    if (!form.isMaximized() && !form.isFullScreen())
+        return frame->bounds();
+    // Qt's restored bounds are the client area's, and miss what a window manager did
+    // behind its back; without one they are right, with the current frame around them.
+    if (normalBounds && frame->managed())
+        return *normalBounds;
+    const QRect outer = form.frameGeometry();
+    const QRect inner = form.geometry();
+    return form.normalGeometry().adjusted(outer.left() - inner.left(), outer.top() - inner.top(),
+        outer.right() - inner.right(), outer.bottom() - inner.bottom());
 }
 
 void SettingsFile::saveSettings()
@@ -198,7 +246,7 @@ void SettingsFile::writeFullSave()
 {
     Ini ini(SettingsSchema::fileName);
     IniSection &settings = ini.addSection(SettingsSchema::section);
-    QRect bounds = form.frameGeometry();
+    const QRect bounds = restoredBounds();
     for (const SettingsKey &key : SettingsSchema::keys()) {
         QByteArray value;
         switch (key.kind) {
@@ -215,18 +263,13 @@ void SettingsFile::writeFullSave()
         case SettingKind::Number:
             value = control<IntComboBox>(key.control).currentText().toUtf8();
             break;
-        case SettingKind::Maximized: {
-            value = SettingsSchema::boolText(form.isMaximized());
-            if (form.isMaximized() || form.isMinimized() || form.isFullScreen()) {
-                // The restored window's bounds are stored, with the current frame around them.
-                const QRect inner = form.geometry();
-                bounds = form.normalGeometry().adjusted(bounds.left() - inner.left(), bounds.top() - inner.top(),
-                    bounds.right() - inner.right(), bounds.bottom() - inner.bottom());
+        case SettingKind::Maximized:
+            // A window still waiting for its frame to be maximized counts as maximized.
+            value = SettingsSchema::boolText(form.isMaximized() || (fit.pending && fit.maximize));
+            if (form.isMaximized() || form.isMinimized() || form.isFullScreen())
                 form.setWindowState(
                     form.windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
-            }
             break;
-        }
         case SettingKind::Left:
             value = QByteArray::number(bounds.left());
             break;

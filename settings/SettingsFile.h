@@ -1,9 +1,14 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
+
+#include <memory>
+#include <optional>
 
 class IniSection;
 class QCheckBox;
+class WindowFrame;
 class ZolvenarMainForm;
 
 // Applies Zolvenar.ini to the window's controls and geometry and writes them back.
@@ -15,6 +20,7 @@ class SettingsFile : public QObject
 
 public:
     explicit SettingsFile(ZolvenarMainForm &form);
+    ~SettingsFile() override;
 
     void resetCharacterSettings();
     void loadSettings();
@@ -30,12 +36,26 @@ private:
     void writeFullSave();
     void writeShortSave();
     void centreWhenFirstShown();
-    void fitFrameWhenKnown();
+    void frameChanged();
+    QPoint centredPosition(QSize outer) const;
     void centre();
+    QRect restoredBounds() const;
     template <typename Control> Control &control(const char *name) const;
 
     ZolvenarMainForm &form;
+    std::unique_ptr<WindowFrame> frame;
     bool centreOnShow = false;
-    bool fitFrame = false;
-    bool centred = false;
+    // What the window still needs once its frame is known.
+    struct
+    {
+        bool pending = false;
+        QRect outer; // as applied while the frame was unknown
+        bool outerWidth = false; // the width and height above are outer ones
+        bool outerHeight = false;
+        bool centre = false;
+        bool maximize = false;
+        bool maximizing = false; // asked for, the window manager has not yet said so
+    } fit;
+    // The outer bounds the window last had in the normal state, under a window manager.
+    std::optional<QRect> normalBounds;
 };
