@@ -17,7 +17,9 @@ A case file looks like this::
 and runs as ``/usr/bin/python3 e2e/cases/test_x.py --binary build/zolvenar``
 (ctest sets PYTHONPATH to e2e/). ``main`` runs every ``test_*`` function of the
 module, prints one line per case and "N passed, M failed", and exits non-zero
-when any case failed.
+when any case failed. A case decorated with ``@harness.rows(name=kwargs, ...)``
+runs once per row, as ``test_x[name]``, with that row's keyword arguments;
+``UNDER_WM`` is the pair of rows without and with a window manager (``wm``).
 
 Session(binary, workdir=None, files=None, env=None, wm=False)
     Starts Xvfb on a free display (``-displayfd``, so parallel runs never
@@ -145,16 +147,29 @@ class Session:
         with open(os.path.join(self._logdir, "wm"), "wb") as log:
             self._wm = subprocess.Popen(["openbox", "--sm-disable"], env=env, stdin=subprocess.DEVNULL,
                                         stdout=log, stderr=subprocess.STDOUT, start_new_session=True)
-        # The check window is announced once openbox has taken the root window over.
-        check = self._xlib.intern_atom("_NET_SUPPORTING_WM_CHECK")
-        root = self._xlib.screen().root
+        # openbox announces itself before its event loop runs, and a window mapped in
+        # between can stay unmanaged for good: wait until a probe window is managed.
+        screen = self._xlib.screen()
+        wm_state = self._xlib.intern_atom("WM_STATE")
+        deadline = time.monotonic() + 20
+        while True:
+            probe = screen.root.create_window(0, 0, 16, 16, 0, screen.root_depth)
+            probe.map()
+            self._xlib.flush()
+            try:
+                _wait(lambda: self._managed(probe, wm_state), 1, "openbox to manage a window")
+                return
+            except HarnessError:
+                if time.monotonic() > deadline or self._wm.poll() is not None:
+                    raise
+            finally:
+                probe.destroy()
+                self._xlib.sync()
 
-        def managing():
-            if self._wm.poll() is not None:
-                raise HarnessError("openbox exited with %d" % self._wm.returncode)
-            return root.get_full_property(check, X.AnyPropertyType) is not None
-
-        _wait(managing, 20, "openbox to manage the display")
+    def _managed(self, window, wm_state):
+        if self._wm.poll() is not None:
+            raise HarnessError("openbox exited with %d" % self._wm.returncode)
+        return window.get_full_property(wm_state, X.AnyPropertyType) is not None
 
     def _environment(self):
         env = dict(os.environ)
@@ -528,6 +543,17 @@ def _regex_escape(text):
     return "".join("\\" + c if c in r".^$*+?()[]{}|\\" else c for c in text)
 
 
+def rows(**named):
+    """Runs the decorated case once per row: test_x[name](binary, **kwargs)."""
+    def mark(case):
+        case.rows = named
+        return case
+    return mark
+
+
+UNDER_WM = rows(bare={"wm": False}, openbox={"wm": True})
+
+
 def parse_binary():
     parser = argparse.ArgumentParser()
     parser.add_argument("--binary", required=True, help="path to the zolvenar executable")
@@ -541,7 +567,13 @@ def main(namespace):
     if not os.access(args.binary, os.X_OK):
         print("not an executable: %s" % args.binary)
         sys.exit(2)
-    cases = [(name, fn) for name, fn in namespace.items() if name.startswith("test_") and callable(fn)]
+    cases = []
+    for name, fn in namespace.items():
+        if not (name.startswith("test_") and callable(fn)):
+            continue
+        for row, kwargs in getattr(fn, "rows", {None: {}}).items():
+            cases.append((name if row is None else "%s[%s]" % (name, row),
+                          lambda binary, fn=fn, kwargs=kwargs: fn(binary, **kwargs)))
     if args.only:
         cases = [(name, fn) for name, fn in cases if args.only in name]
     passed = failed = 0
