@@ -127,8 +127,9 @@ void SettingsFile::restoreWindow(const IniSection &settings)
         "TOP", [&](int value) { form.move(form.x(), SettingsSchema::clampTop(value, form.frameGeometry().height())); });
     apply("LEFT",
         [&](int value) { form.move(SettingsSchema::clampLeft(value, form.frameGeometry().width()), form.y()); });
-    // Until the window manager has framed the window only its inner size is known to
-    // be right; the stored outer bounds are given again once the frame is known.
+    // The stored bounds are outer ones, but until the window manager has framed the
+    // window they can only be set as its inner ones: they are set again once the
+    // frame is known, or the window would grow by its frame at every start.
     fit.outer = form.frameGeometry();
     fit.outerWidth = settings.findKey("WIDTH");
     fit.outerHeight = settings.findKey("HEIGHT");
@@ -218,10 +219,12 @@ void SettingsFile::centre()
 
 QRect SettingsFile::restoredBounds() const
 {
+    if (fit.pending && fit.maximize)
+        return fit.outer; // never shown restored: still the bounds that were applied
     if (!form.isMaximized() && !form.isFullScreen())
         return frame->bounds();
-    // Qt's restored bounds are the client area's, and miss what a window manager did
-    // behind its back; without one they are right, with the current frame around them.
+    // Qt's restored bounds are the client area's and miss what a window manager did
+    // behind its back; they serve, with the current frame around them, where none runs.
     if (normalBounds && frame->managed())
         return *normalBounds;
     const QRect outer = form.frameGeometry();

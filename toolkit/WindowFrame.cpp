@@ -4,13 +4,13 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QHash>
 #include <QWidget>
 
 #include <xcb/xcb.h>
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -28,11 +28,19 @@ xcb_connection_t *connection()
     return x11 ? x11->connection() : nullptr;
 }
 
+// Asked of the server once each: the frame is read at every move of the window.
 xcb_atom_t atom(xcb_connection_t *c, const char *name)
 {
-    const auto reply = own(xcb_intern_atom_reply(
-        c, xcb_intern_atom(c, false, static_cast<uint16_t>(std::strlen(name)), name), nullptr));
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    static QHash<QByteArray, xcb_atom_t> known;
+    const QByteArray key(name);
+    if (const auto found = known.constFind(key); found != known.cend())
+        return *found;
+    const auto reply
+        = own(xcb_intern_atom_reply(c, xcb_intern_atom(c, false, static_cast<uint16_t>(key.size()), name), nullptr));
+    if (!reply)
+        return XCB_ATOM_NONE;
+    known.insert(key, reply->atom);
+    return reply->atom;
 }
 
 xcb_window_t root(xcb_connection_t *c)
@@ -62,7 +70,11 @@ public:
     {
         QCoreApplication::instance()->installNativeEventFilter(this);
     }
-    ~Watch() override { QCoreApplication::instance()->removeNativeEventFilter(this); }
+    ~Watch() override
+    {
+        if (QCoreApplication *application = QCoreApplication::instance())
+            application->removeNativeEventFilter(this);
+    }
 
     bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
     {
@@ -101,9 +113,11 @@ WindowFrame::WindowFrame(QWidget &window)
 {
     if (xcb_connection_t *c = connection())
         watch = std::make_unique<Watch>(*this, atom(c, "_NET_FRAME_EXTENTS"));
-    else
+    else // Qt's own frame changes with the window's geometry
         window.installEventFilter(this);
 }
+
+WindowFrame::~WindowFrame() = default;
 
 bool WindowFrame::eventFilter(QObject *watched, QEvent *event)
 {
@@ -112,8 +126,6 @@ bool WindowFrame::eventFilter(QObject *watched, QEvent *event)
         QMetaObject::invokeMethod(this, &WindowFrame::changed, Qt::QueuedConnection);
     return QObject::eventFilter(watched, event);
 }
-
-WindowFrame::~WindowFrame() = default;
 
 bool WindowFrame::managed() const
 {

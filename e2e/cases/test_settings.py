@@ -176,14 +176,16 @@ def test_stored_bounds_are_the_frame_on_screen_and_survive_a_restart(binary, pla
                 s.wait_until(lambda: placed(s, size, origin), 10, "the window placed by %r" % keys)
                 bounds = s.frame_bounds()
                 close_and_exit(s)
-            assert stored_bounds(workdir) == ("FALSE", bounds), "frame at %r" % (bounds,)
+            stored = stored_bounds(workdir)
+            assert stored == ("FALSE", bounds), "stored %r for the frame at %r" % (stored, bounds)
 
             # Every bound stored now; the next start must put the window just there.
             with harness.Session(binary, workdir=workdir, wm=wm) as s:
                 s.find_window()
                 s.wait_until(lambda: s.frame_bounds() == bounds, 10, "the frame at %r" % (bounds,))
                 close_and_exit(s)
-            assert stored_bounds(workdir) == ("FALSE", bounds)
+            stored = stored_bounds(workdir)
+            assert stored == ("FALSE", bounds), "stored %r after a restart at %r" % (stored, bounds)
         finally:
             shutil.rmtree(workdir, ignore_errors=True)
 
@@ -202,14 +204,16 @@ def test_maximized_window_keeps_its_restored_bounds_over_starts(binary):
             s.set_maximized(True)  # as the title bar's button does
             s.wait_until(lambda: maximized(s), 10, "the window maximized")
             close_and_exit(s)
-        assert stored_bounds(workdir) == ("TRUE", BOUNDS)
+        stored = stored_bounds(workdir)
+        assert stored == ("TRUE", BOUNDS), "maximized by the user: %r" % (stored,)
 
         for start in (2, 3):
             with harness.Session(binary, workdir=workdir, wm=True) as s:
                 s.find_window()
                 s.wait_until(lambda: maximized(s), 10, "the window maximized")
                 close_and_exit(s)
-            assert stored_bounds(workdir) == ("TRUE", BOUNDS), "after start %d" % start
+            stored = stored_bounds(workdir)
+            assert stored == ("TRUE", BOUNDS), "after start %d: %r" % (start, stored)
 
         # The window manager restores the window to the bounds it had before.
         with harness.Session(binary, workdir=workdir, wm=True) as s:
@@ -218,7 +222,8 @@ def test_maximized_window_keeps_its_restored_bounds_over_starts(binary):
             s.set_maximized(False)
             s.wait_until(lambda: not s.maximized() and s.frame_bounds() == BOUNDS, 10, "the stored bounds back")
             close_and_exit(s)
-        assert stored_bounds(workdir) == ("FALSE", BOUNDS)
+        stored = stored_bounds(workdir)
+        assert stored == ("FALSE", BOUNDS), "restored by the user: %r" % (stored,)
     finally:
         shutil.rmtree(workdir, ignore_errors=True)
 
