@@ -19,6 +19,8 @@
 
 namespace {
 
+constexpr Qt::WindowStates abnormal = Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen;
+
 bool settingsFileExists()
 {
     return QFileInfo::exists(QString::fromLatin1(SettingsSchema::fileName));
@@ -167,19 +169,9 @@ bool SettingsFile::eventFilter(QObject *watched, QEvent *event)
 
 void SettingsFile::frameChanged()
 {
-    if (!form.isVisible())
-        return;
     // Both the window manager's word and Qt's: either may lag behind the other.
-    const bool wmNormal = frame->normalState();
-    if (!wmNormal)
-        fit.maximizing = false;
-    if (!wmNormal || fit.maximizing
-        || (form.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
+    if (!fit.pending || !form.isVisible() || (form.windowState() & abnormal) || !frame->normalState())
         return;
-    if (!fit.pending) {
-        normalBounds = frame->bounds();
-        return;
-    }
     const std::optional<QMargins> extents = frame->extents();
     if (!extents)
         return;
@@ -193,13 +185,8 @@ void SettingsFile::frameChanged()
         outer.moveTopLeft(centredPosition(outer.size()));
     // An inner geometry places the client area itself, whatever the frame.
     form.setGeometry(outer.marginsRemoved(*extents));
-    normalBounds = outer;
-    if (fit.maximize) {
-        // Until the window manager has maximized the window, Qt may still report it
-        // normal, with bounds from before the fit.
-        fit.maximizing = true;
+    if (fit.maximize)
         form.setWindowState(form.windowState() | Qt::WindowMaximized);
-    }
 }
 
 QPoint SettingsFile::centredPosition(QSize outer) const
@@ -217,20 +204,27 @@ void SettingsFile::centre()
         form.move(centredPosition(form.frameGeometry().size()));
 }
 
-QRect SettingsFile::restoredBounds() const
+QRect SettingsFile::restoreForSave()
 {
     if (fit.pending && fit.maximize)
         return fit.outer; // never shown restored: still the bounds that were applied
-    if (!form.isMaximized() && !form.isFullScreen())
-        return frame->bounds();
-    // Qt's restored bounds are the client area's and miss what a window manager did
-    // behind its back; they serve, with the current frame around them, where none runs.
-    if (normalBounds && frame->managed())
-        return *normalBounds;
+    if (!(form.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        const QRect bounds = frame->bounds();
+        form.setWindowState(form.windowState() & ~abnormal);
+        return bounds;
+    }
+    // Qt's restored bounds are the client area's, and miss what a window manager did
+    // behind its back; without one they are right, with the current frame around them.
     const QRect outer = form.frameGeometry();
     const QRect inner = form.geometry();
-    return form.normalGeometry().adjusted(outer.left() - inner.left(), outer.top() - inner.top(),
+    const QRect qtBounds = form.normalGeometry().adjusted(outer.left() - inner.left(), outer.top() - inner.top(),
         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    const QRect maximized = frame->bounds();
+    form.setWindowState(form.windowState() & ~abnormal);
+    // Only the window manager knows where the window goes back to.
+    if (frame->managed())
+        return frame->waitRestored(maximized).value_or(qtBounds);
+    return qtBounds;
 }
 
 void SettingsFile::saveSettings()
@@ -249,7 +243,9 @@ void SettingsFile::writeFullSave()
 {
     Ini ini(SettingsSchema::fileName);
     IniSection &settings = ini.addSection(SettingsSchema::section);
-    const QRect bounds = restoredBounds();
+    // A window still waiting for its frame to be maximized counts as maximized.
+    const bool maximized = form.isMaximized() || (fit.pending && fit.maximize);
+    const QRect bounds = restoreForSave();
     for (const SettingsKey &key : SettingsSchema::keys()) {
         QByteArray value;
         switch (key.kind) {
@@ -267,11 +263,7 @@ void SettingsFile::writeFullSave()
             value = control<IntComboBox>(key.control).currentText().toUtf8();
             break;
         case SettingKind::Maximized:
-            // A window still waiting for its frame to be maximized counts as maximized.
-            value = SettingsSchema::boolText(form.isMaximized() || (fit.pending && fit.maximize));
-            if (form.isMaximized() || form.isMinimized() || form.isFullScreen())
-                form.setWindowState(
-                    form.windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
+            value = SettingsSchema::boolText(maximized);
             break;
         case SettingKind::Left:
             value = QByteArray::number(bounds.left());

@@ -4,7 +4,6 @@
 #include <QRect>
 
 #include <memory>
-#include <optional>
 
 class IniSection;
 class QCheckBox;
@@ -39,7 +38,8 @@ private:
     void frameChanged();
     QPoint centredPosition(QSize outer) const;
     void centre();
-    QRect restoredBounds() const;
+    // Sets the window to the normal state and returns its outer bounds in it.
+    QRect restoreForSave();
     template <typename Control> Control &control(const char *name) const;
 
     ZolvenarMainForm &form;
@@ -54,8 +54,5 @@ private:
         bool outerHeight = false;
         bool centre = false;
         bool maximize = false;
-        bool maximizing = false; // asked for, the window manager has not yet said so
     } fit;
-    // The outer bounds the window last had in the normal state, under a window manager.
-    std::optional<QRect> normalBounds;
 };

@@ -10,7 +10,9 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -197,4 +199,19 @@ bool WindowFrame::normalState() const
             return false;
     }
     return true;
+}
+
+std::optional<QRect> WindowFrame::waitRestored(const QRect &from) const
+{
+    // The window manager states the change first and then moves the window; the
+    // restored bounds may also be the same as before.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+    for (;;) {
+        const bool normal = normalState();
+        if (normal && bounds() != from)
+            return bounds();
+        if (std::chrono::steady_clock::now() > deadline)
+            return normal ? std::optional(bounds()) : std::nullopt;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
 }

@@ -30,6 +30,10 @@ public:
     // Whether the window manager has the window neither maximized, full-screen nor
     // minimized. It changes this before it moves the window, and before Qt knows.
     bool normalState() const;
+    // After the window was asked to leave the maximized or full-screen state, whose
+    // bounds were from: its bounds once the window manager has put it back, found
+    // by asking the server, as Qt hears of it too late; nullopt if that takes long.
+    std::optional<QRect> waitRestored(const QRect &from) const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
