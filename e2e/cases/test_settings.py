@@ -158,7 +158,7 @@ def close_and_exit(s):
 PLACEMENTS = {
     "all four": ("LEFT=100\nTOP=80\nWIDTH=700\nHEIGHT=500\n", (700, 500), (100, 80), 1),
     "only WIDTH": ("WIDTH=700\n", (700, None), None, 1),
-    # A close soon after the start once raced the window manager's framing.
+    # Its close comes soonest after the window manager's framing: a few starts.
     "no bounds": ("", (None, None), None, 3),
 }
 
