@@ -30,9 +30,9 @@ public:
     // Whether the window manager has the window neither maximized, full-screen nor
     // minimized. It changes this before it moves the window, and before Qt knows.
     bool normalState() const;
-    // After the window was asked to leave the maximized or full-screen state, whose
-    // bounds were from: its bounds once the window manager has put it back, found
-    // by asking the server, as Qt hears of it too late; nullopt if that takes long.
+    // Once the window has been asked out of the maximized or full-screen state, in
+    // which its bounds were from: its bounds after the window manager has put it
+    // back (Qt hears of that too late), or nullopt if that takes over a second.
     std::optional<QRect> waitRestored(const QRect &from) const;
 
 protected:
