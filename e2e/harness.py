@@ -17,18 +17,24 @@ A case file looks like this::
 and runs as ``/usr/bin/python3 e2e/cases/test_x.py --binary build/zolvenar``
 (ctest sets PYTHONPATH to e2e/). ``main`` runs every ``test_*`` function of the
 module, prints one line per case and "N passed, M failed", and exits non-zero
-when any case failed.
+when any case failed. A case decorated with ``@harness.rows(name=kwargs, ...)``
+runs once per row, as ``test_x[name]``, with that row's keyword arguments;
+``UNDER_WM`` is the pair of rows without and with a window manager (``wm``).
 
-Session(binary, workdir=None, files=None, env=None, args=())
+Session(binary, workdir=None, files=None, env=None, wm=False, args=())
     Starts Xvfb on a free display (``-displayfd``, so parallel runs never
     collide), makes a temporary working directory (or uses ``workdir``),
     writes ``files`` ({name: str or bytes}) into it, and starts the binary
-    there. Everything (program, Xvfb, temporary directories, xclip servers)
-    is torn down on exit from the ``with`` block, also after a failure.
+    there. With ``wm=True`` openbox manages the display first, so the window
+    gets a frame and a title bar as on a desktop; without it the window has
+    none. Everything (program, window manager, Xvfb, temporary directories,
+    xclip servers) is torn down on exit from the ``with`` block, also after
+    a failure.
 
 Window:   find_window(title, timeout, regex=False) -> window id,
           title(), wait_title(title, timeout, regex=False), watch_title(),
-          client_origin(), client_size(), frame_bounds(), screen_size(), focus()
+          client_origin(), client_size(), frame_bounds(), screen_size(), focus(),
+          maximized(), set_maximized(on)   (the window manager's state)
 Boxes:    answer(caption, key="alt+y", timeout) presses a key in the modal box
           with this caption and waits until the box has gone
 Input:    move(x, y), click(x, y, button=1), double_click(x, y),
@@ -61,8 +67,9 @@ class HarnessError(AssertionError):
 
 
 class Session:
-    def __init__(self, binary, workdir=None, files=None, env=None, args=()):
+    def __init__(self, binary, workdir=None, files=None, env=None, wm=False, args=()):
         self.binary = os.path.abspath(binary)
+        self.wm = wm
         self.args = list(args)
         self._own_workdir = workdir is None
         self.workdir = workdir
@@ -71,6 +78,7 @@ class Session:
         self.window = None
         self.display_name = None
         self._xvfb = None
+        self._wm = None
         self._proc = None
         self._logdir = None
         self._xlib = None
@@ -84,6 +92,8 @@ class Session:
         try:
             self._start_xvfb()
             self._logdir = tempfile.mkdtemp(prefix="zolvenar-e2e-log-")
+            if self.wm:
+                self._start_wm()
             if self._own_workdir:
                 self.workdir = tempfile.mkdtemp(prefix="zolvenar-e2e-")
             for name, content in self.files.items():
@@ -128,6 +138,40 @@ class Session:
         self.display_name = ":" + number.decode().strip()
         self._xlib = xdisplay.Display(self.display_name)
 
+    def _start_wm(self):
+        # Its own home, so no user's openbox configuration changes the frames.
+        home = os.path.join(self._logdir, "home")
+        os.mkdir(home)
+        env = dict(os.environ, DISPLAY=self.display_name, HOME=home, XDG_CONFIG_HOME=os.path.join(home, "config"),
+                   XDG_CACHE_HOME=os.path.join(home, "cache"))
+        env.pop("XAUTHORITY", None)
+        with open(os.path.join(self._logdir, "wm"), "wb") as log:
+            self._wm = subprocess.Popen(["openbox", "--sm-disable"], env=env, stdin=subprocess.DEVNULL,
+                                        stdout=log, stderr=subprocess.STDOUT, start_new_session=True)
+        # openbox announces itself before its event loop runs, and a window mapped in
+        # between can stay unmanaged for good: wait until a probe window is managed.
+        screen = self._xlib.screen()
+        wm_state = self._xlib.intern_atom("WM_STATE")
+        deadline = time.monotonic() + 20
+        while True:
+            probe = screen.root.create_window(0, 0, 16, 16, 0, screen.root_depth)
+            probe.map()
+            self._xlib.flush()
+            try:
+                _wait(lambda: self._managed(probe, wm_state), 1, "openbox to manage a window")
+                return
+            except HarnessError:
+                if time.monotonic() > deadline or self._wm.poll() is not None:
+                    raise
+            finally:
+                probe.destroy()
+                self._xlib.sync()
+
+    def _managed(self, window, wm_state):
+        if self._wm.poll() is not None:
+            raise HarnessError("openbox exited with %d" % self._wm.returncode)
+        return window.get_full_property(wm_state, X.AnyPropertyType) is not None
+
     def _environment(self):
         env = dict(os.environ)
         env["DISPLAY"] = self.display_name
@@ -152,6 +196,8 @@ class Session:
                 _stop(helper)
         for watch in self._watches:
             watch.close()
+        if self._wm is not None and self._wm.poll() is None:
+            _stop(self._wm)
         if self._xlib is not None:
             try:
                 self._xlib.close()
@@ -180,16 +226,13 @@ class Session:
         return done.stdout.decode("utf-8", errors="replace")
 
     def wait_until(self, predicate, timeout=10, what="condition"):
-        deadline = time.monotonic() + timeout
-        while True:
+        def checked():
             value = predicate()
-            if value:
-                return value
-            if self._proc is not None and self._proc.poll() is not None:
+            if not value and self._proc is not None and self._proc.poll() is not None:
                 raise HarnessError("program exited with %d while waiting for %s" % (self._proc.returncode, what))
-            if time.monotonic() > deadline:
-                raise HarnessError("timed out after %gs waiting for %s" % (timeout, what))
-            time.sleep(0.05)
+            return value
+
+        return _wait(checked, timeout, what)
 
     # ----- window ----------------------------------------------------------
 
@@ -253,6 +296,26 @@ class Session:
         moved = window.translate_coords(root, 0, 0)
         border = 2 * geometry.border_width
         return -moved.x, -moved.y, geometry.width + border, geometry.height + border
+
+    def maximized(self):
+        """Whether the window manager has the window maximized (_NET_WM_STATE)."""
+        window = self._need_window()
+        state = window.get_full_property(self._xlib.intern_atom("_NET_WM_STATE"), X.AnyPropertyType)
+        names = {self._xlib.intern_atom("_NET_WM_STATE_MAXIMIZED_VERT"),
+                 self._xlib.intern_atom("_NET_WM_STATE_MAXIMIZED_HORZ")}
+        return bool(state) and names <= set(state.value)
+
+    def set_maximized(self, maximized):
+        """Asks the window manager to maximize or restore the window, as its title bar
+        button does; returns without waiting for it."""
+        window = self._need_window()
+        root = self._xlib.screen().root
+        event = protocol.event.ClientMessage(
+            window=window, client_type=self._xlib.intern_atom("_NET_WM_STATE"),
+            data=(32, [1 if maximized else 0, self._xlib.intern_atom("_NET_WM_STATE_MAXIMIZED_VERT"),
+                       self._xlib.intern_atom("_NET_WM_STATE_MAXIMIZED_HORZ"), 1, 0]))
+        root.send_event(event, event_mask=X.SubstructureRedirectMask | X.SubstructureNotifyMask)
+        self._xlib.flush()
 
     def screen_size(self):
         screen = self._xlib.screen()
@@ -450,6 +513,17 @@ class ClipboardOwnerWatch:
         return False
 
 
+def _wait(predicate, timeout, what):
+    deadline = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise HarnessError("timed out after %gs waiting for %s" % (timeout, what))
+        time.sleep(0.05)
+
+
 def _stop(proc):
     try:
         os.killpg(proc.pid, signal.SIGTERM)
@@ -470,6 +544,17 @@ def _regex_escape(text):
     return "".join("\\" + c if c in r".^$*+?()[]{}|\\" else c for c in text)
 
 
+def rows(**named):
+    """Runs the decorated case once per row: test_x[name](binary, **kwargs)."""
+    def mark(case):
+        case.rows = named
+        return case
+    return mark
+
+
+UNDER_WM = rows(bare={"wm": False}, openbox={"wm": True})
+
+
 def parse_binary():
     parser = argparse.ArgumentParser()
     parser.add_argument("--binary", required=True, help="path to the zolvenar executable")
@@ -483,7 +568,13 @@ def main(namespace):
     if not os.access(args.binary, os.X_OK):
         print("not an executable: %s" % args.binary)
         sys.exit(2)
-    cases = [(name, fn) for name, fn in namespace.items() if name.startswith("test_") and callable(fn)]
+    cases = []
+    for name, fn in namespace.items():
+        if not (name.startswith("test_") and callable(fn)):
+            continue
+        for row, kwargs in getattr(fn, "rows", {None: {}}).items():
+            cases.append((name if row is None else "%s[%s]" % (name, row),
+                          lambda binary, fn=fn, kwargs=kwargs: fn(binary, **kwargs)))
     if args.only:
         cases = [(name, fn) for name, fn in cases if args.only in name]
     passed = failed = 0

@@ -7,14 +7,15 @@ cd "$(dirname "$0")/.."
 build_dir=${1:-build}
 shift || true
 
-# Build: compiler, CMake, Qt 6. End-to-end runs: Xvfb, xdotool for input, xclip for
-# the clipboard, python3-xlib for the close request, imagemagick for screenshots.
+# Build: compiler, CMake, Qt 6, libxcb for reading the window frame. End-to-end runs:
+# Xvfb, xdotool for input, xclip for the clipboard, python3-xlib for the close request,
+# imagemagick for screenshots, openbox for the runs under a window manager.
 # Package checks: dpkg-dev for the shared-library dependencies, the desktop entry,
 # AppStream and manual page validators, lintian for the built package.
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxkbcommon-dev
-  xvfb xauth xdotool xclip x11-utils python3 python3-xlib imagemagick
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxkbcommon-dev libxcb1-dev
+  xvfb xauth xdotool xclip x11-utils python3 python3-xlib imagemagick openbox
   fonts-dejavu-core
   dpkg-dev desktop-file-utils appstream man-db lintian
 )

@@ -1,7 +1,8 @@
 """A new user's journey through the real window: the first start, settings kept
 between starts, generating with the mouse and with generators, stopping a run,
 copy, save and delete, the closing question and the clipboard at exit. Options are
-set through the controls, as a user sets them, never through a prepared file."""
+set through the controls, as a user sets them, never through a prepared file.
+Every case runs on a bare display and again under a window manager."""
 
 import os
 import re
@@ -41,9 +42,17 @@ class Workdir:
         return False
 
 
+def centred(s):
+    left, top, width, height = s.frame_bounds()
+    screen_width, screen_height = s.screen_size()
+    return (left, top) == ((screen_width - width) // 2, (screen_height - height) // 2)
+
+
 def shown(s):
     s.find_window()
     s.wait_until(lambda: s.client_size() == (632, 447), 10, "the start-up client size")
+    # Every start here is centred; under a window manager, once the frame is known.
+    s.wait_until(lambda: centred(s), 10, "the window centred, frame included")
 
 
 def copy_from(s, x, y):
@@ -113,9 +122,10 @@ def first_full_save(bounds):
     return ("\r\n".join(lines) + "\r\n").encode()
 
 
-def test_first_start_is_centred_with_defaults_and_writes_nothing(binary):
+@harness.UNDER_WM
+def test_first_start_is_centred_with_defaults_and_writes_nothing(binary, wm):
     with Workdir() as workdir:
-        with harness.Session(binary, workdir=workdir) as s:
+        with harness.Session(binary, workdir=workdir, wm=wm) as s:
             shown(s)
             left, top, width, height = s.frame_bounds()
             screen_width, screen_height = s.screen_size()
@@ -129,7 +139,7 @@ def test_first_start_is_centred_with_defaults_and_writes_nothing(binary):
         assert os.listdir(workdir) == [], "closing wrote %r" % os.listdir(workdir)
 
         # Still a first start; with saving ticked the close records every control as it started.
-        with harness.Session(binary, workdir=workdir) as s:
+        with harness.Session(binary, workdir=workdir, wm=wm) as s:
             shown(s)
             bounds = s.frame_bounds()
             s.click(*CHECK_SAVE_SETTINGS)
@@ -138,9 +148,10 @@ def test_first_start_is_centred_with_defaults_and_writes_nothing(binary):
         assert saved == first_full_save(bounds), "saved file:\n%s" % saved.decode(errors="replace")
 
 
-def test_changed_options_come_back_at_the_next_start(binary):
+@harness.UNDER_WM
+def test_changed_options_come_back_at_the_next_start(binary, wm):
     with Workdir() as workdir:
-        with harness.Session(binary, workdir=workdir) as s:
+        with harness.Session(binary, workdir=workdir, wm=wm) as s:
             shown(s)
             s.click(*CHECK_SAVE_SETTINGS)
             type_into(s, MIN_LENGTH, "20")
@@ -153,7 +164,7 @@ def test_changed_options_come_back_at_the_next_start(binary):
                      "SAVESETTINGS=TRUE", "SAVED=TRUE"):
             assert line in first.split("\r\n"), "%r missing from:\n%s" % (line, first)
 
-        with harness.Session(binary, workdir=workdir) as s:
+        with harness.Session(binary, workdir=workdir, wm=wm) as s:
             shown(s)
             texts = [copy_from(s, *box) for box in (MIN_LENGTH, MAX_LENGTH, PASS_COUNT)]
             assert texts == ["20", "20", "3"], texts
@@ -164,8 +175,9 @@ def test_changed_options_come_back_at_the_next_start(binary):
         assert second == first, "first save:\n%s\nsecond save:\n%s" % (first, second)
 
 
-def test_mouse_moves_make_the_passwords_after_the_weak_settings_question(binary):
-    with harness.Session(binary) as s:
+@harness.UNDER_WM
+def test_mouse_moves_make_the_passwords_after_the_weak_settings_question(binary, wm):
+    with harness.Session(binary, wm=wm) as s:
         shown(s)
         type_into(s, MIN_LENGTH, "8")
         type_into(s, MAX_LENGTH, "8")
@@ -185,17 +197,19 @@ def test_mouse_moves_make_the_passwords_after_the_weak_settings_question(binary)
         close_and_exit(s)
 
 
-def test_generators_finish_a_run_with_the_pointer_still(binary):
-    with harness.Session(binary) as s:
+@harness.UNDER_WM
+def test_generators_finish_a_run_with_the_pointer_still(binary, wm):
+    with harness.Session(binary, wm=wm) as s:
         shown(s)
         generate_with_generators(s, 3).wait_for(IDLE, 60)
         expect_passwords(copied_list(s), 3, 16)
         close_and_exit(s)
 
 
-def test_second_click_stops_a_run_half_way(binary):
+@harness.UNDER_WM
+def test_second_click_stops_a_run_half_way(binary, wm):
     requested = 500
-    with harness.Session(binary) as s:
+    with harness.Session(binary, wm=wm) as s:
         shown(s)
         generate_with_generators(s, requested)
         # At 1% five passwords are in; eight generators need two minutes for all of them.
@@ -210,8 +224,9 @@ def test_second_click_stops_a_run_half_way(binary):
         close_and_exit(s)
 
 
-def test_copy_save_and_delete(binary):
-    with harness.Session(binary) as s:
+@harness.UNDER_WM
+def test_copy_save_and_delete(binary, wm):
+    with harness.Session(binary, wm=wm) as s:
         shown(s)
         generate_with_generators(s, 5).wait_for(IDLE, 60)
         passwords = copied_list(s)
@@ -246,8 +261,9 @@ def test_copy_save_and_delete(binary):
         close_and_exit(s)
 
 
-def test_closing_with_unsaved_passwords_asks_first(binary):
-    with harness.Session(binary) as s:
+@harness.UNDER_WM
+def test_closing_with_unsaved_passwords_asks_first(binary, wm):
+    with harness.Session(binary, wm=wm) as s:
         shown(s)
         s.click(*CHECK_SAVE_SETTINGS)
         generate_with_generators(s, 2).wait_for(IDLE, 60)
@@ -268,8 +284,9 @@ def test_closing_with_unsaved_passwords_asks_first(binary):
         assert s.exists("Zolvenar.ini"), "the confirmed close did not save the settings"
 
 
-def test_clear_clipboard_on_exit_empties_the_copied_passwords(binary):
-    with harness.Session(binary) as s:
+@harness.UNDER_WM
+def test_clear_clipboard_on_exit_empties_the_copied_passwords(binary, wm):
+    with harness.Session(binary, wm=wm) as s:
         shown(s)
         s.click(*CHECK_CLEAR_CLIPBOARD)
         generate_with_generators(s, 2).wait_for(IDLE, 60)

@@ -1,4 +1,9 @@
-"""Zolvenar.ini applied at start-up and written back on close, hand edits kept."""
+"""Zolvenar.ini applied at start-up and written back on close, hand edits kept, and
+the window's stored bounds kept over starts, with and without a window manager."""
+
+import os
+import shutil
+import tempfile
 
 import harness
 
@@ -113,6 +118,114 @@ def test_unticking_save_settings_changes_only_that_key(binary):
 
     assert saved == crlf(prepared.replace("SAVESETTINGS=TRUE", "SAVESETTINGS=FALSE")), \
         "saved file:\n%s" % saved.decode(errors="replace")
+
+
+# A file that restores the window; the rows below add the bounds it stores.
+RESTORING = "[SETTINGS]\nSAVED=TRUE\nSAVESETTINGS=TRUE\nRESTOREWINDOW=TRUE\n"
+BOUNDS = (100, 80, 700, 500)
+STARTUP_CLIENT = (632, 447)
+
+
+def stored_bounds(workdir):
+    """MAXIMIZED and the outer bounds as the last save wrote them."""
+    with open(os.path.join(workdir, "Zolvenar.ini"), newline="") as f:
+        keys = dict(line.split("=", 1) for line in f.read().split("\r\n") if "=" in line)
+    return keys["MAXIMIZED"], tuple(int(keys[name]) for name in ("LEFT", "TOP", "WIDTH", "HEIGHT"))
+
+
+def start_in(workdir, text):
+    with open(os.path.join(workdir, "Zolvenar.ini"), "w") as f:
+        f.write(text)
+
+
+def placed(s, size, origin):
+    """Whether the frame has size (None for a side the stored bounds leave at the
+    start-up client size) at origin, or centred on the screen when origin is None."""
+    left, top, width, height = s.frame_bounds()
+    frame, client = (width, height), s.client_size()
+    sides = [(frame[i] if wanted else client[i]) == (wanted or STARTUP_CLIENT[i]) for i, wanted in enumerate(size)]
+    if origin is None:
+        screen_width, screen_height = s.screen_size()
+        origin = ((screen_width - width) // 2, (screen_height - height) // 2)
+    return all(sides) and (left, top) == origin
+
+
+def close_and_exit(s):
+    s.close()
+    assert s.wait_exit(15) == 0, s.stderr()
+
+
+PLACEMENTS = {
+    "all four": ("LEFT=100\nTOP=80\nWIDTH=700\nHEIGHT=500\n", (700, 500), (100, 80), 1),
+    "only WIDTH": ("WIDTH=700\n", (700, None), None, 1),
+    # Its close comes soonest after the window manager's framing: a few starts.
+    "no bounds": ("", (None, None), None, 3),
+}
+
+
+@harness.rows(**{"%s, %s" % (name, "openbox" if wm else "bare"): {"placement": placement, "wm": wm}
+                 for name, placement in PLACEMENTS.items() for wm in (False, True)})
+def test_stored_bounds_are_the_frame_on_screen_and_survive_a_restart(binary, placement, wm):
+    keys, size, origin, repeats = placement
+    for _ in range(repeats):
+        workdir = tempfile.mkdtemp(prefix="zolvenar-bounds-")
+        try:
+            start_in(workdir, RESTORING + keys)
+            with harness.Session(binary, workdir=workdir, wm=wm) as s:
+                s.find_window()
+                s.wait_until(lambda: placed(s, size, origin), 10, "the window placed by %r" % keys)
+                bounds = s.frame_bounds()
+                close_and_exit(s)
+            stored = stored_bounds(workdir)
+            assert stored == ("FALSE", bounds), "stored %r for the frame at %r" % (stored, bounds)
+
+            # Every bound stored now; the next start must put the window just there.
+            with harness.Session(binary, workdir=workdir, wm=wm) as s:
+                s.find_window()
+                s.wait_until(lambda: s.frame_bounds() == bounds, 10, "the frame at %r" % (bounds,))
+                close_and_exit(s)
+            stored = stored_bounds(workdir)
+            assert stored == ("FALSE", bounds), "stored %r after a restart at %r" % (stored, bounds)
+        finally:
+            shutil.rmtree(workdir, ignore_errors=True)
+
+
+def test_maximized_window_keeps_its_restored_bounds_over_starts(binary):
+    # Under a window manager, which frames and maximizes the window behind Qt's back.
+    def maximized(s):
+        return s.maximized() and s.frame_bounds() == (0, 0) + s.screen_size()
+
+    workdir = tempfile.mkdtemp(prefix="zolvenar-maximized-")
+    try:
+        start_in(workdir, RESTORING + "LEFT=100\nTOP=80\nWIDTH=700\nHEIGHT=500\n")
+        with harness.Session(binary, workdir=workdir, wm=True) as s:
+            s.find_window()
+            s.wait_until(lambda: s.frame_bounds() == BOUNDS, 10, "the frame at the stored bounds")
+            s.set_maximized(True)  # as the title bar's button does
+            s.wait_until(lambda: maximized(s), 10, "the window maximized")
+            close_and_exit(s)
+        stored = stored_bounds(workdir)
+        assert stored == ("TRUE", BOUNDS), "maximized by the user: %r" % (stored,)
+
+        for start in (2, 3):
+            with harness.Session(binary, workdir=workdir, wm=True) as s:
+                s.find_window()
+                s.wait_until(lambda: maximized(s), 10, "the window maximized")
+                close_and_exit(s)
+            stored = stored_bounds(workdir)
+            assert stored == ("TRUE", BOUNDS), "after start %d: %r" % (start, stored)
+
+        # The window manager restores the window to the bounds it had before.
+        with harness.Session(binary, workdir=workdir, wm=True) as s:
+            s.find_window()
+            s.wait_until(lambda: maximized(s), 10, "the window maximized")
+            s.set_maximized(False)
+            s.wait_until(lambda: not s.maximized() and s.frame_bounds() == BOUNDS, 10, "the stored bounds back")
+            close_and_exit(s)
+        stored = stored_bounds(workdir)
+        assert stored == ("FALSE", BOUNDS), "restored by the user: %r" % (stored,)
+    finally:
+        shutil.rmtree(workdir, ignore_errors=True)
 
 
 if __name__ == "__main__":

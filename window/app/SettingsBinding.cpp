@@ -6,6 +6,7 @@
 #include "core/ini/IniSection.h"
 #include "core/settings/SettingsSchema.h"
 #include "window/app/ZolvenarMainForm.h"
+#include "window/toolkit/WindowFrame.h"
 #include "window/widgets/IntComboBox.h"
 
 #include <QCheckBox>
@@ -19,6 +20,8 @@
 
 namespace {
 
+constexpr Qt::WindowStates abnormal = Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen;
+
 bool settingsFileExists()
 {
     return QFileInfo::exists(QString::fromLatin1(SettingsSchema::fileName));
@@ -28,7 +31,12 @@ bool settingsFileExists()
 
 SettingsBinding::SettingsBinding(ZolvenarMainForm &form)
     : form(form)
-{ }
+    , frame(std::make_unique<WindowFrame>(form))
+{
+    connect(frame.get(), &WindowFrame::changed, this, &SettingsBinding::frameChanged);
+}
+
+SettingsBinding::~SettingsBinding() = default;
 
 template <typename Control> Control &SettingsBinding::control(const char *name) const
 {
@@ -116,69 +124,106 @@ void SettingsBinding::restoreWindow(const IniSection &settings)
     };
     apply("WIDTH", [&](int value) { form.resize(SettingsSchema::clampWidth(value), form.height()); });
     apply("HEIGHT", [&](int value) { form.resize(form.width(), SettingsSchema::clampHeight(value)); });
-    if (settings.findKey("WIDTH") || settings.findKey("HEIGHT"))
-        fitFrameWhenKnown();
     apply(
         "TOP", [&](int value) { form.move(form.x(), SettingsSchema::clampTop(value, form.frameGeometry().height())); });
     apply("LEFT",
         [&](int value) { form.move(SettingsSchema::clampLeft(value, form.frameGeometry().width()), form.y()); });
-    if (settings.getValue("MAXIMIZED") == "TRUE")
-        form.setWindowState(form.windowState() | Qt::WindowMaximized);
+    // The stored bounds are outer ones, but until the window manager has framed the
+    // window they can only be set as its inner ones: they are set again once the
+    // frame is known, or the window would grow by its frame at every start.
+    fit.outer = form.frameGeometry();
+    fit.outerWidth = settings.findKey("WIDTH");
+    fit.outerHeight = settings.findKey("HEIGHT");
+    fit.pending = true;
+    if (settings.getValue("MAXIMIZED") == "TRUE") {
+        // The window manager keeps the bounds a window has when it is maximized for
+        // its restore, so under one they must be right first.
+        if (frame->managed())
+            fit.maximize = true;
+        else
+            form.setWindowState(form.windowState() | Qt::WindowMaximized);
+    }
 }
 
 void SettingsBinding::centreWhenFirstShown()
 {
+    fit.centre = true;
+    fit.pending = true;
     if (centreOnShow)
         return;
     centreOnShow = true;
     form.installEventFilter(this);
 }
 
-void SettingsBinding::fitFrameWhenKnown()
-{
-    // The stored size is the outer one, but until the window manager has framed the
-    // window only the inner size can be set; without this the window would grow by
-    // its frame at every start.
-    if (fitFrame)
-        return;
-    fitFrame = true;
-    form.installEventFilter(this);
-}
-
 bool SettingsBinding::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != &form)
-        return QObject::eventFilter(watched, event);
     // The show event comes before the window is mapped, so it appears in place.
-    if (event->type() == QEvent::Show && centreOnShow) {
+    if (watched == &form && event->type() == QEvent::Show && centreOnShow) {
         centreOnShow = false;
-        centred = true;
+        form.removeEventFilter(this);
         centre();
     }
-    const bool placed = event->type() == QEvent::Show || event->type() == QEvent::Move;
-    if (placed && fitFrame && form.isVisible()) {
-        const QSize frame = form.frameGeometry().size() - form.size();
-        if (frame.width() > 0 || frame.height() > 0) {
-            fitFrame = false;
-            if (form.windowState() == Qt::WindowNoState) {
-                form.resize(form.size() - frame);
-                if (centred)
-                    centre();
-            }
-        }
-    }
-    if (!centreOnShow && !fitFrame)
-        form.removeEventFilter(this);
     return QObject::eventFilter(watched, event);
+}
+
+void SettingsBinding::frameChanged()
+{
+    // Both the window manager's word and Qt's: either may lag behind the other.
+    if (!fit.pending || !form.isVisible() || (form.windowState() & abnormal) || !frame->normalState())
+        return;
+    const std::optional<QMargins> extents = frame->extents();
+    if (!extents)
+        return;
+    fit.pending = false;
+    QRect outer(fit.outer.topLeft(), form.size().grownBy(*extents));
+    if (fit.outerWidth)
+        outer.setWidth(fit.outer.width());
+    if (fit.outerHeight)
+        outer.setHeight(fit.outer.height());
+    if (fit.centre)
+        outer.moveTopLeft(centredPosition(outer.size()));
+    // An inner geometry places the client area itself, whatever the frame.
+    form.setGeometry(outer.marginsRemoved(*extents));
+    if (fit.maximize)
+        form.setWindowState(form.windowState() | Qt::WindowMaximized);
+}
+
+QPoint SettingsBinding::centredPosition(QSize outer) const
+{
+    const QScreen *screen = form.screen();
+    if (!screen)
+        return form.frameGeometry().topLeft();
+    const QRect area = screen->availableGeometry();
+    return { area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2 };
 }
 
 void SettingsBinding::centre()
 {
-    if (const QScreen *screen = form.screen()) {
-        const QRect area = screen->availableGeometry();
-        const QSize outer = form.frameGeometry().size();
-        form.move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+    if (form.screen())
+        form.move(centredPosition(form.frameGeometry().size()));
+}
+
+QRect SettingsBinding::restoreForSave()
+{
+    if (fit.pending && fit.maximize)
+        return fit.outer; // never shown restored: still the bounds that were applied
+    if (!(form.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        const QRect bounds = frame->bounds();
+        form.setWindowState(form.windowState() & ~abnormal);
+        return bounds;
     }
+    // Qt's restored bounds are the client area's, and miss what a window manager did
+    // behind its back; without one they are right, with the current frame around them.
+    const QRect outer = form.frameGeometry();
+    const QRect inner = form.geometry();
+    const QRect qtBounds = form.normalGeometry().adjusted(outer.left() - inner.left(), outer.top() - inner.top(),
+        outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    const QRect maximized = frame->bounds();
+    form.setWindowState(form.windowState() & ~abnormal);
+    // Only the window manager knows where the window goes back to.
+    if (frame->managed())
+        return frame->waitRestored(maximized).value_or(qtBounds);
+    return qtBounds;
 }
 
 void SettingsBinding::saveSettings()
@@ -201,7 +246,9 @@ void SettingsBinding::saveSettings()
 void SettingsBinding::writeFullSave(Ini &ini)
 {
     IniSection &settings = ini.addSection(SettingsSchema::section);
-    QRect bounds = form.frameGeometry();
+    // A window still waiting for its frame to be maximized counts as maximized.
+    const bool maximized = form.isMaximized() || (fit.pending && fit.maximize);
+    const QRect bounds = restoreForSave();
     for (const SettingsKey &key : SettingsSchema::keys()) {
         QByteArray value;
         switch (key.kind) {
@@ -218,18 +265,9 @@ void SettingsBinding::writeFullSave(Ini &ini)
         case SettingKind::Number:
             value = control<IntComboBox>(key.control).currentText().toUtf8();
             break;
-        case SettingKind::Maximized: {
-            value = SettingsSchema::boolText(form.isMaximized());
-            if (form.isMaximized() || form.isMinimized() || form.isFullScreen()) {
-                // The restored window's bounds are stored, with the current frame around them.
-                const QRect inner = form.geometry();
-                bounds = form.normalGeometry().adjusted(bounds.left() - inner.left(), bounds.top() - inner.top(),
-                    bounds.right() - inner.right(), bounds.bottom() - inner.bottom());
-                form.setWindowState(
-                    form.windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
-            }
+        case SettingKind::Maximized:
+            value = SettingsSchema::boolText(maximized);
             break;
-        }
         case SettingKind::Left:
             value = QByteArray::number(bounds.left());
             break;

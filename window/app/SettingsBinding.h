@@ -1,10 +1,14 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
+
+#include <memory>
 
 class Ini;
 class IniSection;
 class QCheckBox;
+class WindowFrame;
 class ZolvenarMainForm;
 
 // Applies Zolvenar.ini to the window's controls and geometry and writes them back.
@@ -16,6 +20,7 @@ class SettingsBinding : public QObject
 
 public:
     explicit SettingsBinding(ZolvenarMainForm &form);
+    ~SettingsBinding() override;
 
     void resetCharacterSettings();
     void loadSettings();
@@ -31,12 +36,24 @@ private:
     void writeFullSave(Ini &ini);
     void writeShortSave(Ini &ini);
     void centreWhenFirstShown();
-    void fitFrameWhenKnown();
+    void frameChanged();
+    QPoint centredPosition(QSize outer) const;
     void centre();
+    // Sets the window to the normal state and returns its outer bounds in it.
+    QRect restoreForSave();
     template <typename Control> Control &control(const char *name) const;
 
     ZolvenarMainForm &form;
+    std::unique_ptr<WindowFrame> frame;
     bool centreOnShow = false;
-    bool fitFrame = false;
-    bool centred = false;
+    // What the window still needs once its frame is known.
+    struct
+    {
+        bool pending = false;
+        QRect outer; // as applied while the frame was unknown
+        bool outerWidth = false; // the width and height above are outer ones
+        bool outerHeight = false;
+        bool centre = false;
+        bool maximize = false;
+    } fit;
 };

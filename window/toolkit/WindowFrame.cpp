@@ -1,0 +1,217 @@
+#include "window/toolkit/WindowFrame.h"
+
+#include <QAbstractNativeEventFilter>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QHash>
+#include <QWidget>
+
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+#include <vector>
+
+namespace {
+
+template <typename Reply> using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
+
+template <typename Reply> ReplyPtr<Reply> own(Reply *reply)
+{
+    return ReplyPtr<Reply>(reply, &std::free);
+}
+
+xcb_connection_t *connection()
+{
+    const auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
+// Asked of the server once each: the frame is read at every move of the window.
+xcb_atom_t atom(xcb_connection_t *c, const char *name)
+{
+    static QHash<QByteArray, xcb_atom_t> known;
+    const QByteArray key(name);
+    if (const auto found = known.constFind(key); found != known.cend())
+        return *found;
+    const auto reply
+        = own(xcb_intern_atom_reply(c, xcb_intern_atom(c, false, static_cast<uint16_t>(key.size()), name), nullptr));
+    if (!reply)
+        return XCB_ATOM_NONE;
+    known.insert(key, reply->atom);
+    return reply->atom;
+}
+
+xcb_window_t root(xcb_connection_t *c)
+{
+    return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+}
+
+// The 32-bit values of a property, empty when it is not set.
+template <typename Value> std::vector<Value> values(xcb_connection_t *c, xcb_window_t window, xcb_atom_t name)
+{
+    const auto reply = own(xcb_get_property_reply(
+        c, xcb_get_property(c, false, window, name, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024), nullptr));
+    if (!reply || reply->format != 32)
+        return {};
+    const auto *data = static_cast<const Value *>(xcb_get_property_value(reply.get()));
+    return std::vector<Value>(data, data + xcb_get_property_value_length(reply.get()) / 4);
+}
+
+} // namespace
+
+class WindowFrame::Watch : public QAbstractNativeEventFilter
+{
+public:
+    Watch(WindowFrame &owner, xcb_atom_t extents)
+        : owner(owner)
+        , extents(extents)
+    {
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
+    ~Watch() override
+    {
+        if (QCoreApplication *application = QCoreApplication::instance())
+            application->removeNativeEventFilter(this);
+    }
+
+    bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
+    {
+        if (type != "xcb_generic_event_t")
+            return false;
+        const auto *event = static_cast<const xcb_generic_event_t *>(message);
+        const xcb_window_t window = owner.window.internalWinId();
+        bool relevant = false;
+        switch (event->response_type & ~0x80) {
+        case XCB_PROPERTY_NOTIFY: {
+            const auto *notify = reinterpret_cast<const xcb_property_notify_event_t *>(event);
+            relevant = notify->window == window && notify->atom == extents;
+            break;
+        }
+        case XCB_CONFIGURE_NOTIFY:
+            relevant = reinterpret_cast<const xcb_configure_notify_event_t *>(event)->window == window;
+            break;
+        case XCB_REPARENT_NOTIFY:
+            relevant = reinterpret_cast<const xcb_reparent_notify_event_t *>(event)->window == window;
+            break;
+        default:
+            break;
+        }
+        if (relevant && window)
+            QMetaObject::invokeMethod(&owner, &WindowFrame::changed, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    WindowFrame &owner;
+    const xcb_atom_t extents;
+};
+
+WindowFrame::WindowFrame(QWidget &window)
+    : window(window)
+{
+    if (xcb_connection_t *c = connection())
+        watch = std::make_unique<Watch>(*this, atom(c, "_NET_FRAME_EXTENTS"));
+    else // Qt's own frame changes with the window's geometry
+        window.installEventFilter(this);
+}
+
+WindowFrame::~WindowFrame() = default;
+
+bool WindowFrame::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (watched == &window && (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize))
+        QMetaObject::invokeMethod(this, &WindowFrame::changed, Qt::QueuedConnection);
+    return QObject::eventFilter(watched, event);
+}
+
+bool WindowFrame::managed() const
+{
+    xcb_connection_t *c = connection();
+    if (!c)
+        return false;
+    const xcb_window_t screenRoot = root(c);
+    const auto check = values<xcb_window_t>(c, screenRoot, atom(c, "_NET_SUPPORTING_WM_CHECK"));
+    if (check.empty())
+        return false;
+    const auto supported = values<xcb_atom_t>(c, screenRoot, atom(c, "_NET_SUPPORTED"));
+    return std::find(supported.begin(), supported.end(), atom(c, "_NET_FRAME_EXTENTS")) != supported.end();
+}
+
+std::optional<QMargins> WindowFrame::extents() const
+{
+    xcb_connection_t *c = connection();
+    if (!c) {
+        const QRect outer = window.frameGeometry();
+        const QRect inner = window.geometry();
+        const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom());
+        return frame.isNull() ? std::nullopt : std::optional(frame);
+    }
+    const xcb_window_t id = window.internalWinId();
+    if (!id)
+        return std::nullopt;
+    // Left, right, top, bottom.
+    const auto widths = values<uint32_t>(c, id, atom(c, "_NET_FRAME_EXTENTS"));
+    if (widths.size() != 4)
+        return std::nullopt;
+    return QMargins(int(widths[0]), int(widths[2]), int(widths[1]), int(widths[3]));
+}
+
+QRect WindowFrame::bounds() const
+{
+    xcb_connection_t *c = connection();
+    xcb_window_t outer = window.internalWinId();
+    if (!c || !outer)
+        return window.frameGeometry();
+    // The window manager's frame is the ancestor just below the root.
+    for (;;) {
+        const auto tree = own(xcb_query_tree_reply(c, xcb_query_tree(c, outer), nullptr));
+        if (!tree)
+            return window.frameGeometry();
+        if (tree->parent == tree->root || tree->parent == XCB_WINDOW_NONE)
+            break;
+        outer = tree->parent;
+    }
+    const auto geometry = own(xcb_get_geometry_reply(c, xcb_get_geometry(c, outer), nullptr));
+    if (!geometry)
+        return window.frameGeometry();
+    const int border = 2 * geometry->border_width;
+    return QRect(geometry->x, geometry->y, geometry->width + border, geometry->height + border);
+}
+
+bool WindowFrame::normalState() const
+{
+    xcb_connection_t *c = connection();
+    if (!c)
+        return !(window.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
+    const xcb_window_t id = window.internalWinId();
+    if (!id)
+        return false;
+    const auto states = values<xcb_atom_t>(c, id, atom(c, "_NET_WM_STATE"));
+    for (const char *name : { "_NET_WM_STATE_MAXIMIZED_VERT", "_NET_WM_STATE_MAXIMIZED_HORZ",
+             "_NET_WM_STATE_FULLSCREEN", "_NET_WM_STATE_HIDDEN" }) {
+        if (std::find(states.begin(), states.end(), atom(c, name)) != states.end())
+            return false;
+    }
+    return true;
+}
+
+std::optional<QRect> WindowFrame::waitRestored(const QRect &from) const
+{
+    // The window manager states the change first and then moves the window; the
+    // restored bounds may also be the same as before.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+    for (;;) {
+        const bool normal = normalState();
+        if (normal && bounds() != from)
+            return bounds();
+        if (std::chrono::steady_clock::now() > deadline)
+            return normal ? std::optional(bounds()) : std::nullopt;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
