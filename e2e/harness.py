@@ -61,6 +61,24 @@ from Xlib import X, display as xdisplay, protocol
 
 DEFAULT_TITLE = "Zolvenar 0.5a"
 
+# Where the cases click, in client coordinates of the window at its start-up size
+# (632 x 447), by control name. With the option panel open: the text part of the
+# numeric boxes, two set text boxes, set and option check boxes, the generate
+# button and the list buttons along the bottom edge.
+AT = {
+    "comboMinLength": (540, 14), "comboMaxLength": (540, 38), "comboPassCount": (540, 62),
+    "comboPassStrength": (540, 86), "comboGens": (540, 111),
+    "editLowerCase": (250, 14), "editNumber": (250, 62),
+    "checkNumber": (12, 62), "checkSymbol": (12, 86),
+    "checkClearClipboard": (382, 146), "checkSettings": (382, 186),
+    "checkGen": (316, 212),
+    "buttonSelectAll": (80, 431), "buttonDelete": (237, 431), "buttonCopy": (394, 431), "buttonSave": (551, 431),
+}
+# Once a run has collapsed the panel: the generate button and the first list row.
+AT_COLLAPSED = {"checkGen": (316, 46), "firstRow": (100, 72)}
+# Points of the results list, far enough apart that each move gives a mouse sample.
+LIST_POINTS = [(100, 120), (300, 220), (500, 140), (200, 320)]
+
 
 class HarnessError(AssertionError):
     """A step of the harness did not happen in time or failed."""

@@ -7,12 +7,8 @@ import harness
 
 ALPHANUMERIC = set("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789")
 
-# Client coordinates in the 632 x 447 window: the generate button while the option
-# panel is open, Copy to Clipboard on the bottom edge, and two points of the
-# results list once the panel has collapsed.
-GENERATE = (316, 212)
-COPY = (394, 431)
-LIST_POINTS = [(100, 120), (300, 220), (500, 140), (200, 320)]
+GENERATE, COPY = harness.AT["checkGen"], harness.AT["buttonCopy"]
+LIST_POINTS = harness.LIST_POINTS
 
 
 def settings(length, count, strength, generators):

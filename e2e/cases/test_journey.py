@@ -14,20 +14,16 @@ import harness
 IDLE = harness.DEFAULT_TITLE
 DEFAULT_POOL = set("abcdefghijklmnopqrstuvwxyz0123456789")
 
-# Client coordinates in the 632 x 447 window. With the option panel open: the text
-# part of the numeric boxes, two set text boxes, the set check boxes and the option
-# check boxes of the right column, and the generate button.
-MIN_LENGTH, MAX_LENGTH, PASS_COUNT, STRENGTH, GENERATORS = ((540, y) for y in (14, 38, 62, 86, 111))
-EDIT_LOWER, EDIT_NUMBER = (250, 14), (250, 62)
-CHECK_NUMBER, CHECK_SYMBOL = (12, 62), (12, 86)
-CHECK_CLEAR_CLIPBOARD, CHECK_SAVE_SETTINGS = (382, 146), (382, 186)
-GENERATE = (316, 212)
-# Once a run has collapsed the panel: the generate button, the first row of the
-# results list, points of the list for mouse samples, and the list buttons.
-GENERATE_COLLAPSED = (316, 46)
-FIRST_ROW = (100, 72)
-LIST_POINTS = [(100, 120), (300, 220), (500, 140), (200, 320)]
-SELECT_ALL, DELETE, COPY, SAVE = ((x, 431) for x in (80, 237, 394, 551))
+AT = harness.AT
+MIN_LENGTH, MAX_LENGTH, PASS_COUNT, STRENGTH, GENERATORS = (
+    AT[name] for name in ("comboMinLength", "comboMaxLength", "comboPassCount", "comboPassStrength", "comboGens"))
+EDIT_LOWER, EDIT_NUMBER, CHECK_NUMBER, CHECK_SYMBOL = (
+    AT[name] for name in ("editLowerCase", "editNumber", "checkNumber", "checkSymbol"))
+CHECK_CLEAR_CLIPBOARD, CHECK_SAVE_SETTINGS, GENERATE = (
+    AT[name] for name in ("checkClearClipboard", "checkSettings", "checkGen"))
+GENERATE_COLLAPSED, FIRST_ROW = harness.AT_COLLAPSED["checkGen"], harness.AT_COLLAPSED["firstRow"]
+LIST_POINTS = harness.LIST_POINTS
+SELECT_ALL, DELETE, COPY, SAVE = (AT[name] for name in ("buttonSelectAll", "buttonDelete", "buttonCopy", "buttonSave"))
 
 
 class Workdir:

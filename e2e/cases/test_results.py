@@ -18,11 +18,7 @@ def settings(clear_clipboard):
     return "\r\n".join(lines) + "\r\n"
 
 
-# Client coordinates in the 632 x 447 window: the generate button while the option
-# panel is open, and the four list buttons along the bottom edge.
-GENERATE = (316, 212)
-COPY = (394, 431)
-SAVE = (551, 431)
+GENERATE, COPY, SAVE = (harness.AT[name] for name in ("checkGen", "buttonCopy", "buttonSave"))
 
 
 def generate(s):

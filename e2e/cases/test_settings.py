@@ -35,7 +35,7 @@ PREPARED = (
     "x=1\n"
 )
 
-CHECK_SYMBOL = (12, 86)  # the "Symbols" box in the left column
+CHECK_SYMBOL = harness.AT["checkSymbol"]
 
 
 def check_settings_position(client_width):
