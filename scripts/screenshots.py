@@ -30,7 +30,7 @@ SETTINGS = "\r\n".join([
 
 # Client coordinates at scale 1: the generate button with the options open, and
 # Edit Password Settings once they have folded away.
-GENERATE = (316, 212)
+GENERATE = harness.AT["checkGen"]
 SHOW_OPTIONS = (100, 16)
 SHOTS = {"expanded": (1, True), "collapsed": (1, False), "scale2": (2, True)}
 
