@@ -12,8 +12,8 @@ class WindowFrame;
 class ZolvenarMainForm;
 
 // Applies Zolvenar.ini to the window's controls and geometry and writes them back.
-// Errors while reading or writing the file are swallowed: the settings are a
-// convenience and never stop the program.
+// A file that cannot be read applies nothing, and a failed save keeps the earlier
+// file without a word: the settings are a convenience and never stop the program.
 class SettingsBinding : public QObject
 {
     Q_OBJECT
