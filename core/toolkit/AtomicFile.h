@@ -24,10 +24,10 @@ public:
         QString why;
     };
 
-    // Every byte is written or Error is thrown. An
-    // existing file keeps its mode; a new one gets newFileMode, or the umask's
-    // default. Only where the directory refuses a temporary file is the file
-    // written in place, still checked byte for byte.
+    // Every byte is written or Error is thrown. An existing file keeps its mode;
+    // a new one gets newFileMode, or the umask's default. Only where the directory
+    // refuses a temporary file is the file written in place, and then a failure
+    // puts the earlier bytes back: the file is either the old one or the new one.
     static void write(const QString &path, const QByteArray &bytes,
         std::optional<QFileDevice::Permissions> newFileMode = std::nullopt);
 

@@ -1,5 +1,6 @@
 #include "core/toolkit/AtomicFile.h"
 #include "support/core/FileBytes.h"
+#include "support/core/FileSizeLimit.h"
 #include "support/core/PlainUser.h"
 
 #include <QtTest>
@@ -26,6 +27,9 @@ void AtomicFileTest::replacesWholeOrNotAtAll_data()
     QTest::newRow("rename into place refused: reported, earlier file intact") << "rename refused" << false;
     // Without a temporary file the only way left is in place, still checked.
     QTest::newRow("directory refuses a temporary file: written in place") << "read-only directory" << true;
+    // A full disk or a size limit half way through must not leave the file cut.
+    QTest::newRow("in place, the write fails part way: reported, earlier file intact")
+        << "read-only directory, size limit" << false;
 }
 
 void AtomicFileTest::replacesWholeOrNotAtAll()
@@ -50,9 +54,14 @@ void AtomicFileTest::replacesWholeOrNotAtAll()
         QVERIFY(::chmod(dirName.constData(), 0555) == 0);
     }
 
+    // Longer than the earlier content, and than the size limit.
+    const QByteArray replacement(40, 'n');
     QString message;
     try {
-        AtomicFile::write(path, "new");
+        std::optional<FileSizeLimit> limit;
+        if (situation.endsWith("size limit"))
+            limit.emplace(16);
+        AtomicFile::write(path, replacement);
     } catch (const AtomicFile::Error &error) {
         message = QString::fromUtf8(error.what());
     }
@@ -62,7 +71,7 @@ void AtomicFileTest::replacesWholeOrNotAtAll()
     QCOMPARE(message.isEmpty(), written);
     if (!written)
         QVERIFY2(message.startsWith(path + ": ") && message.size() > path.size() + 2, qPrintable(message));
-    QCOMPARE(FileBytes::read(path), written ? QByteArray("new") : earlier);
+    QCOMPARE(FileBytes::read(path), written ? replacement : earlier);
     struct stat info = {};
     QVERIFY(::stat(QFile::encodeName(path).constData(), &info) == 0);
     QCOMPARE(info.st_mode & 07777, mode_t(0640));
