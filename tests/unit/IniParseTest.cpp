@@ -133,6 +133,8 @@ void IniParseTest::nameRule_data()
     QTest::addColumn<bool>("matches");
 
     QTest::newRow("ASCII letters fold") << QByteArray("Settings") << QByteArray("sETTINGS") << true;
+    QTest::newRow("the whole alphabet folds")
+        << QByteArray("ABCDEFGHIJKLMNOPQRSTUVWXYZ") << QByteArray("abcdefghijklmnopqrstuvwxyz") << true;
     QTest::newRow("length counts") << QByteArray("name") << QByteArray("name ") << false;
     QTest::newRow("brackets are not letters") << QByteArray("[") << QByteArray("{") << false;
     QTest::newRow("at sign is not a letter") << QByteArray("@") << QByteArray("`") << false;
