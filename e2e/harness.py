@@ -21,7 +21,7 @@ when any case failed. A case decorated with ``@harness.rows(name=kwargs, ...)``
 runs once per row, as ``test_x[name]``, with that row's keyword arguments;
 ``UNDER_WM`` is the pair of rows without and with a window manager (``wm``).
 
-Session(binary, workdir=None, files=None, env=None, wm=False, args=())
+Session(binary, workdir=None, files=None, env=None, wm=False, args=(), plain_user=False)
     Starts Xvfb on a free display (``-displayfd``, so parallel runs never
     collide), makes a temporary working directory (or uses ``workdir``),
     writes ``files`` ({name: str or bytes}) into it, and starts the binary
@@ -29,7 +29,10 @@ Session(binary, workdir=None, files=None, env=None, wm=False, args=())
     gets a frame and a title bar as on a desktop; without it the window has
     none. Everything (program, window manager, Xvfb, temporary directories,
     xclip servers) is torn down on exit from the ``with`` block, also after
-    a failure.
+    a failure. With ``plain_user`` the program runs as user and group 65534
+    (``PLAIN_USER``) with the working directory as its home, as on a desktop,
+    where root's access to every process would hide what the user's own
+    processes may do.
 
 Window:   find_window(title, timeout, regex=False) -> window id,
           title(), wait_title(title, timeout, regex=False), watch_title(),
@@ -43,7 +46,7 @@ Clipboard: clipboard() -> str, set_clipboard(text),
           ClipboardOwnerWatch(session.display_name).changes()
 Files:    path(name), read_file(name, binary=False), exists(name)
 Output:   screenshot(path), stdout(), stderr()   (stdout/stderr once exited)
-End:      close(), wait_exit(timeout) -> exit code, running()
+End:      close(), wait_exit(timeout) -> exit code, running(), pid()
 Waiting:  wait_until(predicate, timeout, what)
 """
 
@@ -60,6 +63,7 @@ import traceback
 from Xlib import X, display as xdisplay, protocol
 
 DEFAULT_TITLE = "Zolvenar 0.5a"
+PLAIN_USER = 65534
 
 # Where the cases click, in client coordinates of the window at its start-up size
 # (632 x 447), by control name. With the option panel open: the text part of the
@@ -85,9 +89,10 @@ class HarnessError(AssertionError):
 
 
 class Session:
-    def __init__(self, binary, workdir=None, files=None, env=None, wm=False, args=()):
+    def __init__(self, binary, workdir=None, files=None, env=None, wm=False, args=(), plain_user=False):
         self.binary = os.path.abspath(binary)
         self.wm = wm
+        self.plain_user = plain_user
         self.args = list(args)
         self._own_workdir = workdir is None
         self.workdir = workdir
@@ -203,8 +208,17 @@ class Session:
     def _start_program(self):
         self._stdout = open(os.path.join(self._logdir, "stdout"), "wb")
         self._stderr = open(os.path.join(self._logdir, "stderr"), "wb")
-        self._proc = subprocess.Popen([self.binary] + self.args, cwd=self.workdir, env=self._environment(),
-                                      stdout=self._stdout, stderr=self._stderr, start_new_session=True)
+        env = self._environment()
+        user = {}
+        if self.plain_user:
+            runtime = os.path.join(self._logdir, "runtime")
+            os.mkdir(runtime, 0o700)
+            for path in (self.workdir, runtime):
+                os.chown(path, PLAIN_USER, PLAIN_USER)
+            env.update(HOME=self.workdir, XDG_RUNTIME_DIR=runtime)
+            user = {"user": PLAIN_USER, "group": PLAIN_USER, "extra_groups": []}
+        self._proc = subprocess.Popen([self.binary] + self.args, cwd=self.workdir, env=env,
+                                      stdout=self._stdout, stderr=self._stderr, start_new_session=True, **user)
 
     def _cleanup(self):
         if self._proc is not None and self._proc.poll() is None:
@@ -453,6 +467,9 @@ class Session:
 
     def running(self):
         return self._proc is not None and self._proc.poll() is None
+
+    def pid(self):
+        return self._proc.pid
 
     def wait_exit(self, timeout=15):
         try:

@@ -1,8 +1,10 @@
 """The real window: found by title, client size, and a window-manager close;
-no display, and Qt's own command-line options."""
+no display, and Qt's own command-line options; what a crash leaves behind."""
 
 import os
+import signal
 import subprocess
+import sys
 import tempfile
 
 import harness
@@ -41,6 +43,21 @@ def test_without_a_display_one_line_and_exit_code_one(binary):
     lines = done.stderr.splitlines()
     assert done.returncode == 1, "exit code %d, stderr: %s" % (done.returncode, done.stderr)
     assert len(lines) == 1 and lines[0].startswith("Zolvenar needs a graphical display: "), done.stderr
+
+
+def test_a_crash_leaves_no_core_and_the_memory_stays_closed_to_the_same_user(binary):
+    with harness.Session(binary, plain_user=True) as s:
+        s.find_window()
+        user = ["setpriv", "--reuid=%d" % harness.PLAIN_USER, "--regid=%d" % harness.PLAIN_USER, "--clear-groups"]
+        peek = subprocess.run(user + [sys.executable, "-c", "open('/proc/%d/mem', 'rb').close()" % s.pid()],
+                              capture_output=True, text=True, timeout=30)
+        assert peek.returncode != 0, "another process of the same user opened /proc/%d/mem" % s.pid()
+        # Raised from outside by the same user where the system lets it; the machine's own core pattern applies.
+        subprocess.run(user + ["prlimit", "--pid", str(s.pid()), "--core=unlimited"], capture_output=True, timeout=30)
+        os.kill(s.pid(), signal.SIGSEGV)
+        assert s.wait_exit(60) == -signal.SIGSEGV
+        cores = [name for name in os.listdir(s.workdir) if name.startswith("core")]
+        assert not cores, "a crash left %s" % cores
 
 
 if __name__ == "__main__":
