@@ -48,6 +48,8 @@ void SettingsSchemaTest::clamps_data()
     QTest::newRow("example") << 5000 << 600 << 1950 << -20 << QList<int> { 3000, 600, 1400, 0 };
     QTest::newRow("inside the bounds") << 640 << 480 << 50 << 100 << QList<int> { 640, 480, 50, 100 };
     QTest::newRow("negative size") << -5 << -5 << 10 << 10 << QList<int> { 0, 0, 10, 10 };
+    QTest::newRow("LEFT up to 3000 less the width") << 640 << 480 << 50 << 2300 << QList<int> { 640, 480, 50, 2300 };
+    QTest::newRow("LEFT beyond 3000 less the width") << 640 << 480 << 50 << 2500 << QList<int> { 640, 480, 50, 2360 };
     QTest::newRow("extremes") << INT_MAX << INT_MIN << INT_MAX << INT_MIN << QList<int> { 3000, 0, 2000, 0 };
 }
 

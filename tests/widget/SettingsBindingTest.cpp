@@ -77,6 +77,7 @@ private Q_SLOTS:
     void namesMatchInAnyCaseValuesDoNot();
     void emptyTextEmptiesTheBox();
     void mouseInputStandsInForStrength();
+    void geometryIsClamped_data();
     void geometryIsClamped();
     void startPosition_data();
     void startPosition();
@@ -210,13 +211,26 @@ void SettingsBindingTest::mouseInputStandsInForStrength()
     QCOMPARE(form.comboPassStrength->currentText(), QStringLiteral("300"));
 }
 
+void SettingsBindingTest::geometryIsClamped_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QRect>("bounds");
+    QTest::newRow("every bound") << QByteArray("WIDTH=5000\r\nHEIGHT=600\r\nTOP=1950\r\nLEFT=-20\r\n")
+                                 << QRect(0, 1400, 3000, 600);
+    QTest::newRow("LEFT up to 3000 less the width")
+        << QByteArray("WIDTH=640\r\nHEIGHT=480\r\nTOP=50\r\nLEFT=2300\r\n") << QRect(2300, 50, 640, 480);
+    QTest::newRow("LEFT beyond 3000 less the width")
+        << QByteArray("WIDTH=640\r\nHEIGHT=480\r\nTOP=50\r\nLEFT=2500\r\n") << QRect(2360, 50, 640, 480);
+}
+
 void SettingsBindingTest::geometryIsClamped()
 {
-    QVERIFY(FileBytes::write(iniName,
-        "[SETTINGS]\r\nSAVED=TRUE\r\nRESTOREWINDOW=TRUE\r\nWIDTH=5000\r\nHEIGHT=600\r\nTOP=1950\r\nLEFT=-20\r\n"));
+    QFETCH(QByteArray, stored);
+    QFETCH(QRect, bounds);
+    QVERIFY(FileBytes::write(iniName, "[SETTINGS]\r\nSAVED=TRUE\r\nRESTOREWINDOW=TRUE\r\n" + stored));
     ZolvenarMainForm form;
     QVERIFY(form.checkSettingsWindow->isChecked());
-    QCOMPARE(form.frameGeometry(), QRect(0, 1400, 3000, 600));
+    QCOMPARE(form.frameGeometry(), bounds);
 }
 
 void SettingsBindingTest::startPosition_data()
