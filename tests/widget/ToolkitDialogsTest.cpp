@@ -19,6 +19,7 @@ class ToolkitDialogsTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void cleanup();
 
     void saveFilterTurnsIntoQtsForm_data();
@@ -28,7 +29,17 @@ private Q_SLOTS:
     void questionBoxDefaultsToNoAndErrorBoxHasOk();
     void clipboardRoundTripsUtf8();
     void pendingMessagesStopOnceQuitting();
+
+private:
+    QTemporaryDir toolkitSettings;
 };
+
+void ToolkitDialogsTest::initTestCase()
+{
+    // Where Qt would keep its own per-user settings; the save dialog must leave nothing there.
+    QVERIFY(toolkitSettings.isValid());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(toolkitSettings.path()));
+}
 
 void ToolkitDialogsTest::cleanup()
 {
@@ -91,6 +102,8 @@ void ToolkitDialogsTest::saveDialogIsConfiguredFieldByField()
 
     ModalWatch::whenOpen<QFileDialog>([](QFileDialog &dialog) { dialog.reject(); });
     QVERIFY(!dialog.show(nullptr));
+    QCOMPARE(QDir(toolkitSettings.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+        QStringList());
 }
 
 void ToolkitDialogsTest::saveDialogRefusesLongInitialNames()

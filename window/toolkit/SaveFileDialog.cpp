@@ -1,11 +1,23 @@
 #include "window/toolkit/SaveFileDialog.h"
 
 #include <QFileDialog>
+#include <QSettings>
 
 #include <stdexcept>
 
 namespace {
 SaveFileDialog::Hook hook;
+
+// Qt's dialog records the folders it visited in a settings file of its own; the
+// program writes nothing but its settings and the files the user chooses. A
+// directory that cannot exist leaves every such write nowhere.
+void keepToolkitSettingsNowhere()
+{
+    const QString nowhere = QStringLiteral("/dev/null");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, nowhere);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, nowhere);
+}
+
 } // namespace
 
 bool SaveFileDialog::show(QWidget *owner)
@@ -15,7 +27,10 @@ bool SaveFileDialog::show(QWidget *owner)
         throw std::runtime_error("Invalid file name");
     if (hook)
         return hook(*this);
+    keepToolkitSettingsNowhere();
     QFileDialog dialog(owner, title, QString(), qtFilter());
+    // A desktop's own dialog adds the file to its list of recent files.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !overwritePrompt);
