@@ -92,6 +92,9 @@ void IntComboBoxTest::typedKeys_data()
         << QString() << QList<Key> { paste } << QStringLiteral("1[X]2")
         << QStringLiteral("1\n[X]\r\n\0"
                           "2\x1B");
+    // The numeric and the set boxes share the edit that drops them.
+    QTest::newRow("a paste loses DEL as well")
+        << QString() << QList<Key> { paste } << QStringLiteral("42") << QStringLiteral("4\u007F2");
 }
 
 void IntComboBoxTest::typedKeys()
