@@ -17,6 +17,8 @@ private Q_SLOTS:
     void fileThatCannotBeCreated_data();
     void fileThatCannotBeCreated();
     void nameBytesAreUsedAsGiven();
+    void readsFilesUpToTheSizeLimit_data();
+    void readsFilesUpToTheSizeLimit();
     void structureChangingTextIsRefused_data();
     void structureChangingTextIsRefused();
     void failureAfterWritingStartedKeepsOldFile_data();
@@ -71,6 +73,28 @@ void IniFaultTest::nameBytesAreUsedAsGiven()
     // Saving under the name decoded and encoded again would write another file.
     QVERIFY_THROWS_EXCEPTION(IniError, ini.save());
     QVERIFY(!QFile::exists(QFile::decodeName(path)));
+}
+
+void IniFaultTest::readsFilesUpToTheSizeLimit_data()
+{
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<bool>("read");
+    QTest::newRow("a file exactly at the limit is read") << Ini::maxFileSize << true;
+    QTest::newRow("a byte over the limit is not") << Ini::maxFileSize + 1 << false;
+}
+
+void IniFaultTest::readsFilesUpToTheSizeLimit()
+{
+    QFETCH(qint64, size);
+    QFETCH(bool, read);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("doc.ini");
+    QVERIFY(FileBytes::write(path, "[S]\r\nk=v\r\n"));
+    QVERIFY(QFile::resize(path, size)); // padded with NUL bytes, where reading stops
+
+    const Ini ini(QFile::encodeName(path));
+    QCOMPARE(ini.fileRead(), read ? Ini::FileState::read : Ini::FileState::unreadable);
+    QCOMPARE(ini.findSection("S") != nullptr, read);
 }
 
 void IniFaultTest::structureChangingTextIsRefused_data()
