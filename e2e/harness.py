@@ -42,7 +42,7 @@ Boxes:    answer(caption, key="alt+y", timeout) presses a key in the modal box
           with this caption and waits until the box has gone
 Input:    move(x, y), click(x, y, button=1), double_click(x, y),
           key("ctrl+c", ...), type("text")   (x, y relative to the client area)
-Clipboard: clipboard() -> str, set_clipboard(text),
+Clipboard: clipboard() -> str, clipboard_targets() -> [str], set_clipboard(text),
           ClipboardOwnerWatch(session.display_name).changes()
 Files:    path(name), read_file(name, binary=False), exists(name)
 Output:   screenshot(path), stdout(), stderr()   (stdout/stderr once exited)
@@ -411,6 +411,13 @@ class Session:
         done = subprocess.run(["xclip", "-selection", "clipboard", "-o"], env=env, capture_output=True, timeout=10)
         # xclip fails when nobody owns the clipboard: that is the empty text.
         return done.stdout.decode("utf-8", errors="replace") if done.returncode == 0 else ""
+
+    def clipboard_targets(self):
+        """The formats the clipboard's owner offers (TARGETS), empty when nobody owns it."""
+        env = dict(os.environ, DISPLAY=self.display_name)
+        done = subprocess.run(["xclip", "-selection", "clipboard", "-t", "TARGETS", "-o"], env=env,
+                              capture_output=True, timeout=10)
+        return done.stdout.decode("utf-8", errors="replace").split() if done.returncode == 0 else []
 
     def set_clipboard(self, text):
         env = dict(os.environ, DISPLAY=self.display_name)

@@ -19,6 +19,8 @@ def settings(clear_clipboard):
 
 
 GENERATE, COPY, SAVE = (harness.AT[name] for name in ("checkGen", "buttonCopy", "buttonSave"))
+# Clipboard managers keep out of their history what carries this target.
+SECRET_HINT = "x-kde-passwordManagerHint"
 
 
 def generate(s):
@@ -40,9 +42,13 @@ def copy_passwords(s):
 
 
 def test_copy_and_save_give_the_same_crlf_text(binary):
-    with harness.Session(binary, files={"Zolvenar.ini": settings(False)}) as s:
+    toolkit_settings = tempfile.mkdtemp(prefix="zolvenar-e2e-config-")
+    with harness.Session(binary, files={"Zolvenar.ini": settings(False)},
+                         env={"XDG_CONFIG_HOME": toolkit_settings}) as s:
         generate(s)
         copied = copy_passwords(s)
+        # Kept after exit on purpose: a clipboard manager may keep it too.
+        assert SECRET_HINT not in s.clipboard_targets(), s.clipboard_targets()
 
         main_window = s.window
         target = os.path.join(tempfile.mkdtemp(prefix="zolvenar-e2e-save-"), "saved")
@@ -62,12 +68,19 @@ def test_copy_and_save_give_the_same_crlf_text(binary):
         # Copied and saved: closing asks nothing.
         s.close()
         assert s.wait_exit(15) == 0, "the window did not close without a question"
+    assert os.listdir(toolkit_settings) == [], "the save dialog left %s" % os.listdir(toolkit_settings)
 
 
 def test_clear_on_exit_empties_our_passwords(binary):
     with harness.Session(binary, files={"Zolvenar.ini": settings(True)}) as s:
         generate(s)
-        copy_passwords(s)
+        first = copy_passwords(s).split("\r\n")[0]
+        assert SECRET_HINT in s.clipboard_targets(), s.clipboard_targets()
+        # The list's own copy key goes the same way: marked, and emptied at exit.
+        s.click(*harness.AT_COLLAPSED["firstRow"])
+        s.key("ctrl+c")
+        s.wait_until(lambda: s.clipboard() == first, 10, "the first password alone on the clipboard")
+        assert SECRET_HINT in s.clipboard_targets(), s.clipboard_targets()
         watch = harness.ClipboardOwnerWatch(s.display_name)
         try:
             s.close()

@@ -16,9 +16,10 @@ void DialogRecorder::install()
     MessageBoxes::setErrorHook([this](const QString &text, const QString &caption) {
         errors.append({ text, caption });
     });
-    Clipboard::setHooks({ [this](const QByteArray &text, bool persist) {
+    Clipboard::setHooks({ [this](const QByteArray &text, bool persist, bool secret) {
                              clipboard = text;
                              clipboardWrites.append(persist);
+                             clipboardSecrets.append(secret);
                          },
         [this] {
             ++clipboardReads;

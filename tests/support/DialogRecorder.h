@@ -32,6 +32,7 @@ public:
     std::function<void()> whileAsked; // runs inside each question; may throw
     QByteArray clipboard; // the stand-in clipboard's text; a write replaces it
     QList<bool> clipboardWrites; // the persist flag of each write
+    QList<bool> clipboardSecrets; // whether each write was kept out of clipboard histories
     int clipboardReads = 0;
     QList<SaveFileDialog> saveDialogs; // as the code configured them
 

@@ -284,23 +284,45 @@ void ResultsActionsTest::deleteStopsAtOnceWhenQuitting()
 void ResultsActionsTest::copyPutsExportTextOnClipboard_data()
 {
     QTest::addColumn<QStringList>("passwords");
+    QTest::addColumn<QList<int>>("copyKeyRows"); // empty: the copy button
+    QTest::addColumn<bool>("clearOnExit");
     QTest::addColumn<QByteArray>("expected");
+    QTest::addColumn<bool>("unsavedAfter");
 
-    QTest::newRow("three items, 13 bytes") << QStringList { "abc", "def", "ghi" } << QByteArray("abc\r\ndef\r\nghi");
-    QTest::newRow("single item, exactly its text") << QStringList { "k#9Lp" } << QByteArray("k#9Lp");
+    const QStringList three { "abc", "def", "ghi" };
+    QTest::newRow("three items, 13 bytes") << three << QList<int> {} << false << QByteArray("abc\r\ndef\r\nghi")
+                                           << false;
+    QTest::newRow("single item, exactly its text")
+        << QStringList { "k#9Lp" } << QList<int> {} << false << QByteArray("k#9Lp") << false;
+    QTest::newRow("cleared on exit: kept out of clipboard histories")
+        << three << QList<int> {} << true << QByteArray("abc\r\ndef\r\nghi") << false;
+    QTest::newRow("the list's copy key: the selected ones, recorded, the rest still unsaved")
+        << three << QList<int> { 2, 0 } << true << QByteArray("abc\r\nghi") << true;
+    QTest::newRow("the list's copy key over every row") << three << QList<int> { 0, 1, 2 } << false
+                                                        << QByteArray("abc\r\ndef\r\nghi") << false;
 }
 
 void ResultsActionsTest::copyPutsExportTextOnClipboard()
 {
     QFETCH(QStringList, passwords);
+    QFETCH(QList<int>, copyKeyRows);
+    QFETCH(bool, clearOnExit);
     QFETCH(QByteArray, expected);
+    QFETCH(bool, unsavedAfter);
     fill(passwords);
+    form->checkClearClipboard->setChecked(clearOnExit);
 
-    form->copyClick();
+    if (copyKeyRows.isEmpty()) {
+        form->copyClick();
+    } else {
+        select(copyKeyRows);
+        QTest::keyClick(form->listResult, Qt::Key_C, Qt::ControlModifier);
+    }
 
     QCOMPARE(boxes.clipboard, expected);
     QCOMPARE(boxes.clipboardWrites, QList<bool> { true });
-    QVERIFY(!form->unsavedPasswords);
+    QCOMPARE(boxes.clipboardSecrets, QList<bool> { clearOnExit });
+    QCOMPARE(form->unsavedPasswords, unsavedAfter);
     QCOMPARE(form->clipboardDigest,
         QCryptographicHash::hash(QByteArray(expected).replace("\r\n", ""), QCryptographicHash::Md5));
 }
@@ -334,7 +356,7 @@ void ResultsActionsTest::copyFailureKeepsFlag()
     QFETCH(bool, readFails);
     QFETCH(QByteArray, readBack);
     QFETCH(QByteArray, digestText);
-    Clipboard::setHooks({ [setFails](const QByteArray &, bool) {
+    Clipboard::setHooks({ [setFails](const QByteArray &, bool, bool) {
                              if (setFails)
                                  throw std::runtime_error("Unable to set clipboard data");
                          },

@@ -5,6 +5,8 @@
 #include "window/toolkit/SaveFileDialog.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -175,8 +177,13 @@ void ToolkitDialogsTest::questionBoxDefaultsToNoAndErrorBoxHasOk()
 void ToolkitDialogsTest::clipboardRoundTripsUtf8()
 {
     const QByteArray text = "p\xc3\xa4ss\r\nw\xe2\x82\xac rd";
+    const QString hint = QStringLiteral("x-kde-passwordManagerHint");
     Clipboard::setText(text, true);
     QCOMPARE(Clipboard::text(), text);
+    QVERIFY(!QGuiApplication::clipboard()->mimeData()->hasFormat(hint));
+    Clipboard::setText(text, true, true);
+    QCOMPARE(Clipboard::text(), text);
+    QCOMPARE(QGuiApplication::clipboard()->mimeData()->data(hint), QByteArray("secret"));
     Clipboard::setText(QByteArray(), false);
     QCOMPARE(Clipboard::text(), QByteArray());
 }

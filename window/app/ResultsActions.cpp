@@ -9,6 +9,7 @@
 #include "window/toolkit/SaveFileDialog.h"
 #include "window/widgets/PushCheckButton.h"
 
+#include <QCheckBox>
 #include <QItemSelectionModel>
 #include <QListWidget>
 #include <QProgressBar>
@@ -154,12 +155,29 @@ void ResultsActions::copyClick()
         form.unsavedPasswords = false;
         return;
     }
-    const QByteArray text = resultsText();
-    Clipboard::setText(text, true);
+    putOnClipboard(resultsText(), true);
+}
+
+void ResultsActions::copySelected()
+{
+    const QList<int> rows = selectedRows();
+    if (rows.isEmpty())
+        return;
+    QList<QByteArray> items;
+    items.reserve(rows.size());
+    for (int row : rows)
+        items.append(form.listResult->item(row)->text().toUtf8());
+    putOnClipboard(ExportText::resultsText(items), rows.size() == form.listResult->count());
+}
+
+void ResultsActions::putOnClipboard(const QByteArray &text, bool wholeList)
+{
+    // Whatever the user wants gone at exit is kept out of clipboard histories too.
+    Clipboard::setText(text, true, form.checkClearClipboard->isChecked());
     const QByteArray readBack = Clipboard::text();
     form.clipboardDigest = ClipboardDigest::of(readBack);
     // Only a copy that demonstrably reached the clipboard makes the passwords safe.
-    if (readBack == text)
+    if (wholeList && readBack == text)
         form.unsavedPasswords = false;
 }
 

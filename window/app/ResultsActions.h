@@ -15,6 +15,8 @@ public:
     void deleteClick();
     void copyClick();
     void saveClick();
+    // The list's own copy key: the selected passwords, the way the copy button copies.
+    void copySelected();
 
     // Every password in the list, in list order, separated by CR LF.
     QByteArray resultsText() const;
@@ -27,6 +29,7 @@ private:
     bool removeSelected();
     void setListBusy(bool busy);
     void disableButtonsIfEmpty();
+    void putOnClipboard(const QByteArray &text, bool wholeList);
 
     ZolvenarMainForm &form;
 };

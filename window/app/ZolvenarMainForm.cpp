@@ -16,6 +16,7 @@
 #include "window/toolkit/ZolvenarApplication.h"
 #include "window/widgets/IntComboBox.h"
 #include "window/widgets/PushCheckButton.h"
+#include "window/widgets/ResultsList.h"
 #include "window/widgets/TypedLengthEdit.h"
 
 #include <QCheckBox>
@@ -125,7 +126,8 @@ void ZolvenarMainForm::createControls()
     QFont bold(QStringLiteral("Verdana"), 9);
     bold.setBold(true);
     checkGen->setFont(bold);
-    listResult = place(new QListWidget(this), "listResult", 4, 230, 604, 108);
+    resultsList = place(new ResultsList(this), "listResult", 4, 230, 604, 108);
+    listResult = resultsList;
     listResult->setFont(QFont(QStringLiteral("Courier New"), 9));
     listResult->setSelectionMode(QAbstractItemView::ExtendedSelection);
     listResult->setUniformItemSizes(true); // cheap layout for long lists
@@ -231,6 +233,7 @@ void ZolvenarMainForm::connectHandlers()
     connect(buttonDelete, &QPushButton::clicked, this, &ZolvenarMainForm::deleteClick);
     connect(buttonCopy, &QPushButton::clicked, this, &ZolvenarMainForm::copyClick);
     connect(buttonSave, &QPushButton::clicked, this, &ZolvenarMainForm::saveClick);
+    connect(resultsList, &ResultsList::copyRequested, this, &ZolvenarMainForm::copySelectedKey);
     optionControls->connectFocusLoss();
     for (QCheckBox *box : setCheckBoxes)
         connect(box, &QCheckBox::clicked, this, &ZolvenarMainForm::updateSetEdits);
@@ -371,6 +374,11 @@ void ZolvenarMainForm::copyClick()
 void ZolvenarMainForm::saveClick()
 {
     resultsActions->saveClick();
+}
+
+void ZolvenarMainForm::copySelectedKey()
+{
+    resultsActions->copySelected();
 }
 
 void ZolvenarMainForm::normalizeCombos(QObject *sender)

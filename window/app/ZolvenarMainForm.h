@@ -15,6 +15,7 @@ class QProgressBar;
 class QPushButton;
 class IntComboBox;
 class PushCheckButton;
+class ResultsList;
 class ToolTipComponent;
 class MainFormLayout;
 class MouseMoveRouter;
@@ -124,6 +125,9 @@ public:
     void showRunning(int passCount);
     void showIdle();
 
+    // The results list's copy key.
+    void copySelectedKey();
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -132,6 +136,7 @@ private:
     void createControls();
     void connectHandlers();
 
+    ResultsList *resultsList = nullptr; // listResult, as the class that reports its copy key
     std::shared_ptr<UiPoster> poster;
     std::unique_ptr<MainFormLayout> layout;
     std::unique_ptr<OptionControls> optionControls;

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -29,16 +30,20 @@ void dropTransientAtExit()
 
 } // namespace
 
-void Clipboard::setText(const QByteArray &utf8, bool persist)
+void Clipboard::setText(const QByteArray &utf8, bool persist, bool secret)
 {
     if (hooks.setText) {
-        hooks.setText(utf8, persist);
+        hooks.setText(utf8, persist, secret);
         return;
     }
     QClipboard *clipboard = qApp ? QGuiApplication::clipboard() : nullptr;
     if (!clipboard)
         throw std::runtime_error("Unable to set clipboard data");
-    clipboard->setText(QString::fromUtf8(utf8));
+    auto data = std::make_unique<QMimeData>();
+    data->setText(QString::fromUtf8(utf8));
+    if (secret)
+        data->setData(QStringLiteral("x-kde-passwordManagerHint"), QByteArrayLiteral("secret"));
+    clipboard->setMimeData(data.release()); // the clipboard owns it
     lastIsTransient = !persist;
     if (!persist)
         dropTransientAtExit();

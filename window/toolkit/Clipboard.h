@@ -9,8 +9,9 @@ class Clipboard
 {
 public:
     // Puts text on the clipboard; with persist it is handed over so it stays after
-    // the program exits. Throws "Unable to set clipboard data" on failure.
-    static void setText(const QByteArray &utf8, bool persist);
+    // the program exits, and a secret is marked for clipboard managers to keep out
+    // of their history. Throws "Unable to set clipboard data" on failure.
+    static void setText(const QByteArray &utf8, bool persist, bool secret = false);
     // The current text, empty when there is none. Throws
     // "Unable to obtain clipboard data object" when the clipboard cannot be read.
     static QByteArray text();
@@ -18,7 +19,7 @@ public:
     // Test hook: a stand-in clipboard; empty functions restore the real one.
     struct Hooks
     {
-        std::function<void(const QByteArray &utf8, bool persist)> setText;
+        std::function<void(const QByteArray &utf8, bool persist, bool secret)> setText;
         std::function<QByteArray()> text;
     };
     static void setHooks(Hooks hooks);
