@@ -106,6 +106,13 @@ void MouseMoveRouterTest::dragsCountOnceWhereTheyAreHeld()
     moveOver(form->checkGen, QPoint(-20, 300), Qt::RightButton);
     moveOver(form.get(), QPoint(2, 3), Qt::RightButton);
     QCOMPARE(seen, QList<QPoint>({ QPoint(9, 9), QPoint(-20, 300), QPoint(2, 3) }));
+
+    // Held by the window's background: a move over a control is still the window's.
+    seen.clear();
+    const QPoint overBox = form->editSymbol->geometry().center();
+    moveOver(form.get(), QPoint(2, 4), Qt::LeftButton);
+    moveOver(form.get(), overBox, Qt::LeftButton);
+    QCOMPARE(seen, QList<QPoint>({ QPoint(2, 4), overBox }));
 }
 
 QTEST_MAIN(MouseMoveRouterTest)
