@@ -4,6 +4,7 @@
 #include "support/core/FileBytes.h"
 #include "support/core/PlainUser.h"
 #include "window/toolkit/MessageBoxes.h"
+#include "window/toolkit/WindowFrame.h"
 #include "window/widgets/IntComboBox.h"
 
 #include <QCheckBox>
@@ -79,6 +80,9 @@ private Q_SLOTS:
     void mouseInputStandsInForStrength();
     void geometryIsClamped_data();
     void geometryIsClamped();
+    void frameFromTheWindowManager_data();
+    void frameFromTheWindowManager();
+    void frameUnknownUntilQtHasOne();
     void startPosition_data();
     void startPosition();
     void maximizedWindowSavesRestoredBounds();
@@ -231,6 +235,32 @@ void SettingsBindingTest::geometryIsClamped()
     ZolvenarMainForm form;
     QVERIFY(form.checkSettingsWindow->isChecked());
     QCOMPARE(form.frameGeometry(), bounds);
+}
+
+void SettingsBindingTest::frameFromTheWindowManager_data()
+{
+    QTest::addColumn<QList<quint32>>("widths"); // as the property holds them
+    QTest::addColumn<std::optional<QMargins>>("frame");
+    QTest::newRow("not set yet: unknown, not an empty frame") << QList<quint32>() << std::optional<QMargins>();
+    QTest::newRow("left, right, top, bottom") << QList<quint32> { 1, 2, 3, 4 } << std::optional(QMargins(1, 3, 2, 4));
+    QTest::newRow("set to no frame") << QList<quint32> { 0, 0, 0, 0 } << std::optional(QMargins());
+}
+
+void SettingsBindingTest::frameFromTheWindowManager()
+{
+    QFETCH(QList<quint32>, widths);
+    QFETCH(std::optional<QMargins>, frame);
+    QCOMPARE(WindowFrame::fromFrameExtents({ widths.begin(), widths.end() }), frame);
+}
+
+void SettingsBindingTest::frameUnknownUntilQtHasOne()
+{
+    QWidget window;
+    const WindowFrame frame(window);
+    QCOMPARE(frame.extents(), std::nullopt);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(frame.extents());
 }
 
 void SettingsBindingTest::startPosition_data()

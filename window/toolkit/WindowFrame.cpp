@@ -155,10 +155,14 @@ std::optional<QMargins> WindowFrame::extents() const
     const xcb_window_t id = window.internalWinId();
     if (!id)
         return std::nullopt;
-    // Left, right, top, bottom.
-    const auto widths = values<uint32_t>(c, id, atom(c, "_NET_FRAME_EXTENTS"));
+    return fromFrameExtents(values<uint32_t>(c, id, atom(c, "_NET_FRAME_EXTENTS")));
+}
+
+std::optional<QMargins> WindowFrame::fromFrameExtents(const std::vector<std::uint32_t> &widths)
+{
     if (widths.size() != 4)
         return std::nullopt;
+    // Left, right, top, bottom.
     return QMargins(int(widths[0]), int(widths[2]), int(widths[1]), int(widths[3]));
 }
 

@@ -4,8 +4,10 @@
 #include <QObject>
 #include <QRect>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QWidget;
 
@@ -25,6 +27,9 @@ public:
     // The frame's widths around the client area, once the window manager has set them
     // (off X11: once Qt has a frame that is not empty).
     std::optional<QMargins> extents() const;
+    // The frame's widths from the values of the window's _NET_FRAME_EXTENTS (left,
+    // right, top, bottom): nullopt while the window manager has not set them.
+    static std::optional<QMargins> fromFrameExtents(const std::vector<std::uint32_t> &widths);
     // The window's outermost bounds on the screen, frame included.
     QRect bounds() const;
     // Whether the window manager has the window neither maximized, full-screen nor
