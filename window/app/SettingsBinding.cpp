@@ -169,8 +169,12 @@ bool SettingsBinding::eventFilter(QObject *watched, QEvent *event)
 void SettingsBinding::frameChanged()
 {
     // Both the window manager's word and Qt's: either may lag behind the other.
-    if (!fit.pending || !form.isVisible() || (form.windowState() & abnormal) || !frame->normalState())
+    if (!form.isVisible() || (form.windowState() & abnormal) || !frame->normalState())
         return;
+    if (!fit.pending) {
+        lastSeen = frame->bounds();
+        return;
+    }
     const std::optional<QMargins> extents = frame->extents();
     if (!extents)
         return;
@@ -184,6 +188,7 @@ void SettingsBinding::frameChanged()
         outer.moveTopLeft(centredPosition(outer.size()));
     // An inner geometry places the client area itself, whatever the frame.
     form.setGeometry(outer.marginsRemoved(*extents));
+    lastSeen = outer;
     if (fit.maximize)
         form.setWindowState(form.windowState() | Qt::WindowMaximized);
 }
@@ -226,7 +231,24 @@ QRect SettingsBinding::restoreForSave()
     return qtBounds;
 }
 
+QRect SettingsBinding::lastSeenBounds() const
+{
+    if (fit.pending && !fit.centre)
+        return fit.outer; // the frame never came: still the bounds that were applied
+    return lastSeen.isValid() ? lastSeen : form.frameGeometry();
+}
+
 void SettingsBinding::saveSettings()
+{
+    save(false);
+}
+
+void SettingsBinding::saveSettingsAsLastSeen()
+{
+    save(true);
+}
+
+void SettingsBinding::save(bool asLastSeen)
 {
     try {
         Ini ini(SettingsSchema::fileName);
@@ -235,7 +257,7 @@ void SettingsBinding::saveSettings()
         if (ini.fileRead() == Ini::FileState::unreadable)
             return;
         if (form.checkSettings->isChecked())
-            writeFullSave(ini);
+            writeFullSave(ini, asLastSeen);
         else if (ini.fileRead() == Ini::FileState::read) // the short save never creates the file
             writeShortSave(ini);
     } catch (const IniError &) {
@@ -243,12 +265,12 @@ void SettingsBinding::saveSettings()
     }
 }
 
-void SettingsBinding::writeFullSave(Ini &ini)
+void SettingsBinding::writeFullSave(Ini &ini, bool asLastSeen)
 {
     IniSection &settings = ini.addSection(SettingsSchema::section);
     // A window still waiting for its frame to be maximized counts as maximized.
     const bool maximized = form.isMaximized() || (fit.pending && fit.maximize);
-    const QRect bounds = restoreForSave();
+    const QRect bounds = asLastSeen ? lastSeenBounds() : restoreForSave();
     for (const SettingsKey &key : SettingsSchema::keys()) {
         QByteArray value;
         switch (key.kind) {

@@ -25,6 +25,9 @@ public:
     void resetCharacterSettings();
     void loadSettings();
     void saveSettings();
+    // Touches neither the window nor the display: its bounds as last seen in the
+    // normal state, so the window stays as it is and a lost display is no obstacle.
+    void saveSettingsAsLastSeen();
     void resetClick();
 
 protected:
@@ -33,7 +36,8 @@ protected:
 private:
     void applySettings();
     void restoreWindow(const IniSection &settings);
-    void writeFullSave(Ini &ini);
+    void save(bool asLastSeen);
+    void writeFullSave(Ini &ini, bool asLastSeen);
     void writeShortSave(Ini &ini);
     void centreWhenFirstShown();
     void frameChanged();
@@ -41,11 +45,13 @@ private:
     void centre();
     // Sets the window to the normal state and returns its outer bounds in it.
     QRect restoreForSave();
+    QRect lastSeenBounds() const;
     template <typename Control> Control &control(const char *name) const;
 
     ZolvenarMainForm &form;
     std::unique_ptr<WindowFrame> frame;
     bool centreOnShow = false;
+    QRect lastSeen; // outer bounds, the last time the window was seen in the normal state
     // What the window still needs once its frame is known.
     struct
     {

@@ -1,6 +1,8 @@
 #include "window/app/ZolvenarMainForm.h"
 
 #include "core/results/ClipboardDigest.h"
+#include "core/toolkit/ExitGuard.h"
+#include "core/toolkit/TerminationSignals.h"
 #include "core/toolkit/UiPoster.h"
 #include "window/app/CTip.h"
 #include "window/app/MainFormLayout.h"
@@ -27,6 +29,8 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QSessionManager>
 #include <QThread>
 
 #include <exception>
@@ -47,6 +51,7 @@ ZolvenarMainForm::ZolvenarMainForm(QWidget *parent)
 
 ZolvenarMainForm::~ZolvenarMainForm()
 {
+    ExitGuard::disarm();
     // Nothing posted from a worker may reach a window that is going away; workers
     // of a run still going keep their poster and find it detached.
     poster->detach();
@@ -238,6 +243,14 @@ void ZolvenarMainForm::connectHandlers()
     for (QCheckBox *box : setCheckBoxes)
         connect(box, &QCheckBox::clicked, this, &ZolvenarMainForm::updateSetEdits);
     connect(buttonShow, &QPushButton::clicked, this, &ZolvenarMainForm::onShowSettingsClick);
+
+    // How a session ends around the window: signals, the session manager, and a
+    // library that ends the process when the display goes.
+    if (TerminationSignals *signals = TerminationSignals::installed())
+        connect(signals, &TerminationSignals::received, this, &ZolvenarMainForm::closeUnattended);
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &ZolvenarMainForm::commitData, Qt::DirectConnection);
+    qApp->installEventFilter(this);
+    ExitGuard::arm([this] { saveSettingsAsLastSeen(); });
 }
 
 void ZolvenarMainForm::resetCharacterSettings()
@@ -301,6 +314,8 @@ void ZolvenarMainForm::closeEvent(QCloseEvent *event)
     // window open, as a cancel would.
     event->ignore();
     bool cancel = false;
+    closing = true;
+    auto done = qScopeGuard([this] { closing = false; });
     onFormClosing(cancel);
     if (cancel)
         return;
@@ -308,34 +323,95 @@ void ZolvenarMainForm::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
+bool ZolvenarMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    // The session manager's "die", or the platform ending the program: while the
+    // window is open, nobody is there to answer a question any more.
+    if (watched == qApp && event->type() == QEvent::Quit && isVisible()) {
+        closeUnattended();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void ZolvenarMainForm::onFormClosing(bool &cancel)
 {
     // A password finished just before the close is still on its way to the list.
     poster->deliverPending();
-    const bool running = mouseTrack->running();
-    if (running || unsavedPasswords) {
-        const QString question = running
-            ? QStringLiteral("You are currently generating passwords. Are you sure you want to exit?")
-            : QStringLiteral("There are unsaved changes. Are you sure you want to exit?");
-        // Samples wait while the question is open; the flag is cleared however it ends.
-        mouseTrack->setPaused(true);
-        struct Unpause
-        {
-            MouseTrack &track;
-            ~Unpause() { track.setPaused(false); }
-        } unpause { *mouseTrack };
-        if (!askYesNo(question, QStringLiteral("Zolvenar"))) {
-            cancel = true;
-            return;
+    if (!unattended && !askBeforeClosing()) {
+        cancel = true;
+        return;
+    }
+    if (!unattended) {
+        clearClipboardIfOurs();
+    } else {
+        // A clipboard that fails now cannot keep the settings from being saved:
+        // nobody is left to see the error.
+        try {
+            clearClipboardIfOurs();
+        } catch (...) {
         }
     }
+    saveSettings();
+}
+
+bool ZolvenarMainForm::askBeforeClosing()
+{
+    const bool running = mouseTrack->running();
+    if (!running && !unsavedPasswords)
+        return true;
+    const QString question = running
+        ? QStringLiteral("You are currently generating passwords. Are you sure you want to exit?")
+        : QStringLiteral("There are unsaved changes. Are you sure you want to exit?");
+    // Samples wait while the question is open; the flag is cleared however it ends.
+    mouseTrack->setPaused(true);
+    auto unpause = qScopeGuard([this] { mouseTrack->setPaused(false); });
+    const bool yes = askYesNo(question, QStringLiteral("Zolvenar"));
+    // The session ended while the question was open: the close goes on unanswered.
+    return yes || unattended;
+}
+
+void ZolvenarMainForm::clearClipboardIfOurs()
+{
     // Only while the clipboard still holds our copy, however another program may
     // have re-spaced or re-broken its lines. Without a copy of ours the clipboard
     // is not even read: its owner may never answer.
     const bool copied = clipboardDigest != QByteArray(16, '\0');
     if (checkClearClipboard->isChecked() && copied && ClipboardDigest::of(Clipboard::text()) == clipboardDigest)
         Clipboard::setText(QByteArray(), false);
-    saveSettings();
+}
+
+void ZolvenarMainForm::closeUnattended()
+{
+    if (unattended)
+        return; // one close is enough
+    unattended = true;
+    // A close already under way, its question open, finishes as this one.
+    if (!closing)
+        close();
+    // Boxes and dialogs still open run loops of their own that nobody will answer.
+    QCoreApplication::exit(0);
+}
+
+void ZolvenarMainForm::commitData(QSessionManager &manager)
+{
+    poster->deliverPending();
+    if (mouseTrack->running() || unsavedPasswords) {
+        if (manager.allowsInteraction()) {
+            const bool goOn = askBeforeClosing();
+            manager.release();
+            if (!goOn) {
+                manager.cancel();
+                return;
+            }
+        }
+    }
+    saveSettingsAsLastSeen();
+}
+
+void ZolvenarMainForm::saveSettingsAsLastSeen()
+{
+    settings->saveSettingsAsLastSeen();
 }
 
 void ZolvenarMainForm::resetClick()

@@ -23,6 +23,7 @@ class OptionControls;
 class ResultsActions;
 class SettingsBinding;
 class UiPoster;
+class QSessionManager;
 
 // The program's one window. Controls are public fields named as the rest of the
 // program knows them; each subsystem's behaviour lives in its own class and the
@@ -128,13 +129,27 @@ public:
     // The results list's copy key.
     void copySelectedKey();
 
+    // The end of a session or a termination signal: the closing sequence with nobody
+    // to answer, no question and nothing that waits, then every loop ends with 0.
+    void closeUnattended();
+    // The session manager's request to save before the session ends: asks only when
+    // it lets us, and the window stays as it is, for the session may go on.
+    void commitData(QSessionManager &manager);
+    // The settings with the window's bounds as last seen, for when the window cannot
+    // be asked (the session is saving, the display is gone).
+    void saveSettingsAsLastSeen();
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls();
     void connectHandlers();
+    // The closing question when a run or unsaved passwords would be lost; true to go on.
+    bool askBeforeClosing();
+    void clearClipboardIfOurs();
 
     ResultsList *resultsList = nullptr; // listResult, as the class that reports its copy key
     std::shared_ptr<UiPoster> poster;
@@ -144,4 +159,6 @@ private:
     std::unique_ptr<SettingsBinding> settings;
     std::unique_ptr<MouseMoveRouter> mouseRouter;
     bool initialized = false;
+    bool closing = false; // inside the closing sequence
+    bool unattended = false; // closing with nobody to answer
 };

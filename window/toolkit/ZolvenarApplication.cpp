@@ -1,5 +1,6 @@
 #include "window/toolkit/ZolvenarApplication.h"
 
+#include "core/toolkit/TerminationSignals.h"
 #include "window/toolkit/ErrorWindow.h"
 
 #include <csignal>
@@ -49,6 +50,8 @@ ZolvenarApplication::ZolvenarApplication(int &argc, char **argv)
     // Past a file-size limit a write then fails with an error the save reports,
     // instead of the signal ending the program with every password in it.
     std::signal(SIGXFSZ, SIG_IGN);
+    // Held from now on, for the window to close in order once the loop runs.
+    TerminationSignals::install();
 }
 
 bool ZolvenarApplication::notify(QObject *receiver, QEvent *event)
