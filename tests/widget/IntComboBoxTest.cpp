@@ -63,6 +63,9 @@ void IntComboBoxTest::typedKeys_data()
     QTest::newRow("the symbol on Shift+3 is refused")
         << QStringLiteral("7") << QList<Key> { { Qt::Key_NumberSign, QStringLiteral("#"), Qt::ShiftModifier } }
         << QStringLiteral("7") << QString();
+    QTest::newRow("a symbol with a key of its own is refused")
+        << QStringLiteral("7") << QList<Key> { { Qt::Key_NumberSign, QStringLiteral("#"), Qt::NoModifier } }
+        << QStringLiteral("7") << QString();
     QTest::newRow("Shift with a digit key typing a digit is refused")
         << QStringLiteral("7") << QList<Key> { { Qt::Key_3, QStringLiteral("3"), Qt::ShiftModifier } }
         << QStringLiteral("7") << QString();

@@ -47,6 +47,8 @@ void KeyDataTest::eventsAsThePlatformSendsThem_data()
     QTest::newRow("a") << int(Qt::Key_A) << none << "a" << KeyResult(0x41);
     QTest::newRow("Shift+a") << int(Qt::Key_A) << int(Qt::ShiftModifier) << "A" << KeyResult(0x10041);
     QTest::newRow("Shift+3 types #") << int(Qt::Key_NumberSign) << int(Qt::ShiftModifier) << "#" << KeyResult(0x10033);
+    QTest::newRow("# without Shift is a key of its own, as on a British keyboard")
+        << int(Qt::Key_NumberSign) << none << "#" << KeyResult(0);
     QTest::newRow("Backspace") << int(Qt::Key_Backspace) << none << "\b" << KeyResult(0x08);
     QTest::newRow("Ctrl+V types a control character")
         << int(Qt::Key_V) << int(Qt::ControlModifier) << "\x16" << KeyResult(0x20056);

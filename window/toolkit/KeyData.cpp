@@ -1,6 +1,15 @@
 #include "window/toolkit/KeyData.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
+
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <iterator>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -59,6 +68,79 @@ std::optional<std::uint32_t> fromKey(int key)
     return std::nullopt;
 }
 
+bool isDigitKey(std::uint32_t code)
+{
+    return code >= u'0' && code <= u'9';
+}
+
+// Without the layout a US keyboard is assumed, except that a symbol of a digit key
+// typed without Shift came from a key of its own ('#' on a British keyboard).
+std::uint32_t usKey(char16_t ch, bool shifted)
+{
+    const std::uint32_t code = KeyData::virtualKey(ch);
+    if (isDigitKey(code) && !shifted && !isDigitKey(ch))
+        return 0;
+    return code;
+}
+
+// The plain and Shift keysyms of the pressed key in the first two groups, as the
+// server maps them now, so a layout switched a moment ago counts. Empty off X11 and
+// for synthetic events, which name no key.
+std::vector<xcb_keysym_t> keysymsOfPressedKey(const QKeyEvent *event)
+{
+    const auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t *c = x11 ? x11->connection() : nullptr;
+    if (!c)
+        return {};
+    const xcb_setup_t *setup = xcb_get_setup(c);
+    const quint32 keycode = event->nativeScanCode();
+    if (keycode < setup->min_keycode || keycode > setup->max_keycode)
+        return {};
+    const std::unique_ptr<xcb_get_keyboard_mapping_reply_t, decltype(&std::free)> reply(
+        xcb_get_keyboard_mapping_reply(c, xcb_get_keyboard_mapping(c, static_cast<xcb_keycode_t>(keycode), 1), nullptr),
+        &std::free);
+    if (!reply)
+        return {};
+    const xcb_keysym_t *syms = xcb_get_keyboard_mapping_keysyms(reply.get());
+    const int count = std::min(xcb_get_keyboard_mapping_keysyms_length(reply.get()), 4);
+    std::vector<xcb_keysym_t> found;
+    std::copy_if(syms, syms + count, std::back_inserter(found), [](xcb_keysym_t sym) { return sym != 0; });
+    return found;
+}
+
+// A key with a digit among its keysyms is that digit key whatever else it types, and
+// the keypad's digits count as the digit keys'. A key that types no digit never gets
+// a digit key's code, though US keys share its symbols.
+std::uint32_t keyOfKeysyms(const std::vector<xcb_keysym_t> &syms, xcb_keysym_t typed)
+{
+    // A character from a level beyond Shift (AltGr) carries no modifier bit, so it must
+    // not pass for the key's own ('{' on the German 7 key).
+    if (std::find(syms.begin(), syms.end(), typed) == syms.end())
+        return 0;
+    constexpr xcb_keysym_t keypadZero = 0xFFB0;
+    for (const xcb_keysym_t sym : syms) {
+        if (isDigitKey(sym))
+            return sym;
+        if (sym >= keypadZero && sym <= keypadZero + 9)
+            return sym - keypadZero + u'0';
+    }
+    for (const xcb_keysym_t sym : syms) {
+        // Keysyms of printable ASCII are the characters themselves.
+        const std::uint32_t code = sym >= 0x20 && sym < 0x7F ? KeyData::virtualKey(static_cast<char16_t>(sym)) : 0;
+        if (code != 0 && !isDigitKey(code))
+            return code;
+    }
+    return 0;
+}
+
+std::uint32_t typedKey(const QKeyEvent *event, char16_t ch)
+{
+    const std::vector<xcb_keysym_t> syms = keysymsOfPressedKey(event);
+    if (!syms.empty())
+        return keyOfKeysyms(syms, event->nativeVirtualKey());
+    return usKey(ch, event->modifiers() & Qt::ShiftModifier);
+}
+
 } // namespace
 
 std::uint32_t KeyData::virtualKey(char16_t ch)
@@ -96,7 +178,7 @@ std::optional<std::uint32_t> KeyData::fromEvent(const QKeyEvent *event)
     const char16_t ch = text.isEmpty() ? 0 : text.at(0).unicode();
     const bool control = ch < 0x20 || ch == del;
     if (!text.isEmpty() && !control)
-        return virtualKey(ch) | bits; // 0 for a character no US key types: still a typed character
+        return typedKey(event, ch) | bits; // 0 for a character of no known key: still a typed character
     if (ch == carriageReturn || ch == escape)
         return ch | bits;
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {

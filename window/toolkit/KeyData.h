@@ -6,7 +6,7 @@
 class QKeyEvent;
 
 // Key data of a typed character: the virtual-key code of the key that types it
-// on a US layout, plus the modifier bits held.
+// on the current layout, plus the modifier bits held.
 class KeyData
 {
 public:
@@ -15,8 +15,8 @@ public:
     static constexpr std::uint32_t alt = 0x40000;
 
     // Empty for keys that type no character (arrows, Home, Delete, Tab, function keys).
-    // Derived from the event's text and key(), never from native codes, so synthetic
-    // events get the same answer as real ones.
+    // On X11 the server says what else the pressed key types. Elsewhere, and for
+    // synthetic events, which name no key, a US layout is assumed.
     static std::optional<std::uint32_t> fromEvent(const QKeyEvent *event);
 
     // The US-layout virtual-key code of the key that types character ch; 0 for a

@@ -1,0 +1,49 @@
+"""Typing into a numeric box on the real window under other keyboard layouts: a
+symbol passes neither from a key of its own nor with Shift or AltGr on a digit key."""
+
+import subprocess
+
+import harness
+
+PASS_COUNT = harness.AT["comboPassCount"]
+
+
+def set_layout(s, layout):
+    """Switches the display's keyboard layout, as a desktop's layout switcher does."""
+    subprocess.run(["setxkbmap", "-display", s.display_name, layout], check=True, capture_output=True, timeout=10)
+    query = subprocess.run(["setxkbmap", "-display", s.display_name, "-query"], check=True, capture_output=True,
+                           timeout=10).stdout.decode()
+    assert "layout:     %s\n" % layout in query, query
+
+
+def focused_text(s):
+    """The focused box's text, as Ctrl+A, Ctrl+C in it puts it on the clipboard."""
+    marker = "<nothing copied>"
+    s.set_clipboard(marker)
+    s.key("ctrl+a", "ctrl+c")
+    return s.wait_until(lambda: s.clipboard() != marker and s.clipboard(), 10, "the box's text on the clipboard")
+
+
+# '#' is Shift+3 on a US keyboard but has a key of its own on British and German
+# ones; '§' is Shift+3 and '{' AltGr+7 on a German keyboard.
+@harness.rows(us_shift_digit_key={"layout": "us", "text": "1#2"},
+              gb_key_of_its_own={"layout": "gb", "text": "1#2"},
+              de_key_of_its_own={"layout": "de", "text": "1#2"},
+              de_shift_digit_key={"layout": "de", "text": "1\u00a72"},
+              de_altgr_digit_key={"layout": "de", "text": "1{2"})
+def test_only_digits_reach_a_numeric_box(binary, layout, text):
+    with harness.Session(binary) as s:
+        s.find_window()
+        # Switched while the program runs: it must follow the layout of the moment.
+        set_layout(s, layout)
+        s.click(*PASS_COUNT)
+        s.key("ctrl+a")
+        s.type(text)
+        typed = focused_text(s)
+        assert typed == "12", typed
+        s.close()
+        assert s.wait_exit(15) == 0, s.stderr()
+
+
+if __name__ == "__main__":
+    harness.main(globals())
