@@ -1,11 +1,12 @@
 #!/usr/bin/python3
 """Takes the window screenshots in docs/ under Xvfb, through the end-to-end harness:
-after a generator run, the window with its options open and folded away, and with
-its options open at twice the scale.
+after a generator run, the window with its options open and folded away, with
+its options open at twice the scale, and with its options open under the light
+and the dark Adwaita style, chosen through QT_STYLE_OVERRIDE as GNOME does.
 
-Usage: scripts/screenshots.py [--binary build/zolvenar] [NAME ...]
-with NAME among expanded, collapsed, scale2 (all three by default); each is
-written to docs/window-NAME.png.
+Usage: scripts/screenshots.py [--binary build/zolvenar] [--dir docs] [NAME ...]
+with NAME among expanded, collapsed, scale2, adwaita, adwaita-dark (all by
+default); each is written to DIR/window-NAME.png.
 """
 
 import argparse
@@ -32,7 +33,9 @@ SETTINGS = "\r\n".join([
 # Edit Password Settings once they have folded away.
 GENERATE = harness.AT["checkGen"]
 SHOW_OPTIONS = (100, 16)
-SHOTS = {"expanded": (1, True), "collapsed": (1, False), "scale2": (2, True)}
+# name: (scale, options open, style asked for or None)
+SHOTS = {"expanded": (1, True, None), "collapsed": (1, False, None), "scale2": (2, True, None),
+         "adwaita": (1, True, "Adwaita"), "adwaita-dark": (1, True, "Adwaita-Dark")}
 
 
 def window_shot(s, path):
@@ -46,9 +49,11 @@ def window_shot(s, path):
                         "-strip", path], check=True)
 
 
-def take(binary, name):
-    scale, options_open = SHOTS[name]
+def take(binary, name, folder):
+    scale, options_open, style = SHOTS[name]
     env = {"QT_SCALE_FACTOR": str(scale)}
+    if style:
+        env["QT_STYLE_OVERRIDE"] = style
     with harness.Session(binary, files={"Zolvenar.ini": SETTINGS}, env=env) as s:
         s.find_window()
         s.wait_until(lambda: s.client_size() == (632 * scale, 447 * scale), 10, "the start-up client size")
@@ -61,7 +66,7 @@ def take(binary, name):
             s.click(SHOW_OPTIONS[0] * scale, SHOW_OPTIONS[1] * scale)
             s.move(0, 447 * scale - 1)
         time.sleep(0.5)  # the last repaint
-        window_shot(s, os.path.join(ROOT, "docs", "window-%s.png" % name))
+        window_shot(s, os.path.join(folder, "window-%s.png" % name))
         s.close()
         s.answer("Zolvenar")  # leave the unsaved passwords
         s.wait_exit(15)
@@ -70,14 +75,15 @@ def take(binary, name):
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--binary", default=os.path.join(ROOT, "build", "zolvenar"))
+    parser.add_argument("--dir", default=os.path.join(ROOT, "docs"), help="where the pictures go")
     parser.add_argument("names", nargs="*", metavar="NAME")
     args = parser.parse_args()
     unknown = set(args.names) - set(SHOTS)
     if unknown:
         parser.error("unknown screenshot %s; choose from %s" % (", ".join(sorted(unknown)), ", ".join(sorted(SHOTS))))
     for name in args.names or sorted(SHOTS):
-        take(args.binary, name)
-        print("docs/window-%s.png" % name)
+        take(args.binary, name, args.dir)
+        print(os.path.join(args.dir, "window-%s.png" % name))
 
 
 if __name__ == "__main__":

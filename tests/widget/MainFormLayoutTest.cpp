@@ -1,14 +1,40 @@
 #include "support/FormFixture.h"
+#include "window/toolkit/ZolvenarApplication.h"
 #include "window/widgets/IntComboBox.h"
 #include "window/widgets/PushCheckButton.h"
 
 #include <QCheckBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QSet>
+#include <QStyleFactory>
+#include <QStyleOption>
 #include <QTest>
+
+namespace {
+
+// The height a line edit needs to show its text uncut.
+int textHeight(const QWidget *control, const QString &text)
+{
+    return qMax(control->fontMetrics().height(), control->fontMetrics().boundingRect(text).height());
+}
+
+// Anything drawn in an area leaves more than one colour there.
+qsizetype coloursIn(const QImage &image, const QRect &area)
+{
+    QSet<QRgb> colours;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            colours << image.pixel(x, y);
+    return colours.size();
+}
+
+} // namespace
 
 class MainFormLayoutTest : public QObject, FormFixture
 {
@@ -49,6 +75,8 @@ private Q_SLOTS:
     void shrinkingGrowsBack();
     void typedComboTextSurvivesResize();
     void accessibleNames();
+    void controlsWholeUnderStyle_data();
+    void controlsWholeUnderStyle();
 };
 
 void MainFormLayoutTest::checkSharedFigures()
@@ -185,6 +213,95 @@ void MainFormLayoutTest::accessibleNames()
     QCOMPARE(form->checkGen->accessibleName(), QStringLiteral("Click Here to Generate Passwords"));
     QCOMPARE(form->editSimilar->accessibleName(), QStringLiteral("Exclude Similar"));
     QCOMPARE(form->comboPassStrength->accessibleName(), QStringLiteral("Password Strength"));
+}
+
+void MainFormLayoutTest::controlsWholeUnderStyle_data()
+{
+    QTest::addColumn<bool>("dark");
+    for (const char *light : { "Fusion", "Windows", "Adwaita", "Adwaita-HighContrast" })
+        QTest::newRow(light) << false;
+    for (const char *dark : { "Adwaita-Dark", "Adwaita-HighContrastInverse" })
+        QTest::newRow(dark) << true;
+}
+
+void MainFormLayoutTest::controlsWholeUnderStyle()
+{
+    QFETCH(bool, dark);
+    const QString asked = QString::fromLatin1(QTest::currentDataTag());
+    if (!QStyleFactory::keys().contains(asked, Qt::CaseInsensitive))
+        QSKIP("style not installed");
+    closeForm();
+    const QString before = QApplication::style()->name();
+    const auto restore = qScopeGuard([&] {
+        closeForm();
+        QApplication::setStyle(before);
+        QApplication::setPalette(QPalette());
+    });
+    // The style the desktop asks for, as QT_STYLE_OVERRIDE gives it at start-up.
+    QApplication::setStyle(asked);
+    QApplication::setPalette(QPalette());
+    ZolvenarApplication::enableVisualStyles();
+    QVERIFY(openForm());
+    resizeClient(632, 447);
+
+    for (QLineEdit *edit : form->setEdits) {
+        QStyleOptionFrame option; // as QLineEdit fills it
+        option.initFrom(edit);
+        option.rect = edit->contentsRect();
+        option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+        option.state |= QStyle::State_Sunken;
+        const QRect text = edit->style()
+                               ->subElementRect(QStyle::SE_LineEditContents, &option, edit)
+                               .marginsRemoved(edit->textMargins());
+        QVERIFY2(text.height() >= textHeight(edit, edit->text()), qPrintable(edit->objectName()));
+    }
+    for (IntComboBox *combo : form->numericCombos) {
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.editable = true;
+        option.rect = combo->rect();
+        const auto part = [&](QStyle::SubControl control) {
+            return combo->style()->subControlRect(QStyle::CC_ComboBox, &option, control, combo);
+        };
+        const QRect text = part(QStyle::SC_ComboBoxEditField).marginsRemoved(combo->lineEdit()->textMargins());
+        QVERIFY2(text.height() >= textHeight(combo, combo->currentText()), qPrintable(combo->objectName()));
+        // Too low for some styles' combo boxes: they leave out the arrow and the frame.
+        const QImage shot = combo->grab().toImage();
+        const QRect arrow = part(QStyle::SC_ComboBoxArrow);
+        QVERIFY2(shot.rect().contains(arrow) && coloursIn(shot, arrow) > 1, qPrintable(combo->objectName()));
+        QVERIFY2(shot.pixel(combo->width() / 2, 0) != shot.pixel(combo->width() / 2, combo->height() / 2),
+            qPrintable(combo->objectName()));
+    }
+    for (QProgressBar *bar : { form->progressPass, form->progressTotal }) {
+        QStyleOptionProgressBar option;
+        option.initFrom(bar);
+        for (const auto element : { QStyle::SE_ProgressBarGroove, QStyle::SE_ProgressBarContents }) {
+            const QRect drawn = bar->style()->subElementRect(element, &option, bar);
+            QVERIFY2(
+                drawn.width() * 2 > bar->width() && drawn.height() * 2 > bar->height(), qPrintable(bar->objectName()));
+        }
+    }
+    // Check boxes and buttons alike: the text's room, and a tick mark not cut off.
+    for (QAbstractButton *button : form->findChildren<QAbstractButton *>(Qt::FindDirectChildrenOnly)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const bool tick = qobject_cast<QCheckBox *>(button) != nullptr;
+        const QRect text = button->style()->subElementRect(
+            tick ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents, &option, button);
+        QVERIFY2(text.height() >= button->fontMetrics().height(), qPrintable(button->objectName()));
+        QVERIFY2(
+            text.width() >= button->fontMetrics().horizontalAdvance(button->text()), qPrintable(button->objectName()));
+        if (tick) {
+            const QRect mark = button->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, button);
+            QVERIFY2(button->rect().contains(mark), qPrintable(button->objectName()));
+        }
+    }
+    // Drawn in the desktop's colours; the passwords list draws in the inactive ones
+    // whenever it lacks the focus.
+    QCOMPARE(QApplication::palette().color(QPalette::Window).lightness() < 128, dark);
+    QCOMPARE(QApplication::palette().color(QPalette::Inactive, QPalette::Text),
+        QApplication::palette().color(QPalette::Active, QPalette::Text));
 }
 
 QTEST_MAIN(MainFormLayoutTest)

@@ -3,6 +3,9 @@
 #include "core/toolkit/TerminationSignals.h"
 #include "window/toolkit/ErrorWindow.h"
 
+#include <QPalette>
+#include <QStyleFactory>
+
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -115,7 +118,23 @@ void ZolvenarApplication::quitWithError(const QString &text)
 
 void ZolvenarApplication::enableVisualStyles()
 {
-    // Qt draws every control with the desktop's style already; nothing to switch on.
+    // The window's controls have fixed, compact sizes. Styles with deep frames and
+    // paddings (Adwaita among them) cut texts at those sizes and leave out arrows,
+    // frames and bars; Fusion draws them all whole. The colours stay those of the
+    // style the desktop asked for: light, dark or high contrast.
+    QPalette desktop = QApplication::palette();
+    // Held as set by the program, or the switch would fall back to Fusion's colours.
+    desktop.setResolveMask(~QPalette::ResolveMask(0));
+    // A list without the focus draws in the inactive colours, which some desktops
+    // grey out like disabled text: the passwords would look unusable.
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        if (role != QPalette::NoRole) {
+            const auto colorRole = static_cast<QPalette::ColorRole>(role);
+            desktop.setBrush(QPalette::Inactive, colorRole, desktop.brush(QPalette::Active, colorRole));
+        }
+    }
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(desktop);
 }
 
 void ZolvenarApplication::setErrorWindowHook(ErrorWindowHook hook)
