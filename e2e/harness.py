@@ -21,7 +21,8 @@ when any case failed. A case decorated with ``@harness.rows(name=kwargs, ...)``
 runs once per row, as ``test_x[name]``, with that row's keyword arguments;
 ``UNDER_WM`` is the pair of rows without and with a window manager (``wm``).
 
-Session(binary, workdir=None, files=None, env=None, wm=False, args=(), plain_user=False)
+Session(binary, workdir=None, files=None, env=None, wm=False, args=(), plain_user=False,
+        session_manager=False)
     Starts Xvfb on a free display (``-displayfd``, so parallel runs never
     collide), makes a temporary working directory (or uses ``workdir``),
     writes ``files`` ({name: str or bytes}) into it, and starts the binary
@@ -32,7 +33,8 @@ Session(binary, workdir=None, files=None, env=None, wm=False, args=(), plain_use
     a failure. With ``plain_user`` the program runs as user and group 65534
     (``PLAIN_USER``) with the working directory as its home, as on a desktop,
     where root's access to every process would hide what the user's own
-    processes may do.
+    processes may do. With ``session_manager`` xsm runs on the display and the
+    program is its client, as in an X session.
 
 Window:   find_window(title, timeout, regex=False) -> window id,
           title(), wait_title(title, timeout, regex=False), watch_title(),
@@ -46,7 +48,9 @@ Clipboard: clipboard() -> str, clipboard_targets() -> [str], set_clipboard(text)
           ClipboardOwnerWatch(session.display_name).changes()
 Files:    path(name), read_file(name, binary=False), exists(name)
 Output:   screenshot(path), stdout(), stderr()   (stdout/stderr once exited)
-End:      close(), wait_exit(timeout) -> exit code, running(), pid()
+End:      close(), wait_exit(timeout) -> exit code, running(), pid(), signal(number),
+          kill_display(), end_session(interact)   (xsm's shutdown with a checkpoint),
+          dismiss_save_failure()   (xsm's word that a client cancelled it)
 Waiting:  wait_until(predicate, timeout, what)
 """
 
@@ -89,10 +93,14 @@ class HarnessError(AssertionError):
 
 
 class Session:
-    def __init__(self, binary, workdir=None, files=None, env=None, wm=False, args=(), plain_user=False):
+    def __init__(self, binary, workdir=None, files=None, env=None, wm=False, args=(), plain_user=False,
+                 session_manager=False):
         self.binary = os.path.abspath(binary)
         self.wm = wm
         self.plain_user = plain_user
+        self.session_manager = session_manager
+        self._xsm = None
+        self._session_env = {}
         self.args = list(args)
         self._own_workdir = workdir is None
         self.workdir = workdir
@@ -123,6 +131,8 @@ class Session:
                 mode = "wb" if isinstance(content, (bytes, bytearray)) else "w"
                 with open(os.path.join(self.workdir, name), mode) as f:
                     f.write(content)
+            if self.session_manager:
+                self._start_xsm()
             self._start_program()
         except BaseException:
             self._cleanup()
@@ -195,6 +205,52 @@ class Session:
             raise HarnessError("openbox exited with %d" % self._wm.returncode)
         return window.get_full_property(wm_state, X.AnyPropertyType) is not None
 
+    def _start_xsm(self):
+        # xsm runs its start-up lines through the shell: the one line here tells the
+        # address a client needs; the program is then started as the harness starts it.
+        home = os.path.join(self._logdir, "xsm-home")
+        os.mkdir(home)
+        address = os.path.join(home, "address")
+        with open(os.path.join(home, ".xsmstartup"), "w") as f:
+            f.write('echo "$SESSION_MANAGER" > %s.new && mv %s.new %s\n' % (address, address, address))
+        env = dict(os.environ, DISPLAY=self.display_name, HOME=home)
+        env.pop("SESSION_MANAGER", None)
+        with open(os.path.join(self._logdir, "xsm"), "wb") as log:
+            self._xsm = subprocess.Popen(["xsm"], env=env, cwd=home, stdin=subprocess.DEVNULL, stdout=log,
+                                         stderr=subprocess.STDOUT, start_new_session=True)
+        _wait(lambda: os.path.exists(address) or self._xsm.poll() is not None, 20, "xsm to start")
+        with open(address) as f:
+            self._session_env = {"SESSION_MANAGER": f.read().strip(),
+                                 "ICEAUTHORITY": os.path.join(home, ".ICEauthority")}
+        self.xsm_window = self.wait_until(lambda: self._visible_windows("xsm: Default"), 20, "xsm's window")[0]
+
+    def end_session(self, interact):
+        """Shuts the session down from xsm's window, with a checkpoint: "Shutdown",
+        "With Checkpoint", a session name, the interact style ("None", "Errors" or
+        "Any"), then the dialog's "Shutdown". Clicks at xsm's own layout."""
+        main = str(self.xsm_window)
+        self._run("xdotool", "mousemove", "--sync", "--window", main, "140", "49", "mousedown", "1")
+        time.sleep(0.3)
+        self._run("xdotool", "mousemove", "--sync", "--window", main, "165", "77", "mouseup", "1")
+        dialog = str(self.wait_until(lambda: self._visible_windows("Shutdown"), 10, "xsm's shutdown dialog")[0])
+        # "Any" is chosen already; a click on the chosen toggle would leave none chosen.
+        style = {"None": "150", "Errors": "207", "Any": None}[interact]
+        self._run("xdotool", "mousemove", "--sync", "--window", dialog, "174", "18", "click", "1")
+        self._run("xdotool", "windowfocus", "--sync", dialog)
+        self._run("xdotool", "type", "--delay", "30", "e2e")
+        if style:
+            self._run("xdotool", "mousemove", "--sync", "--window", dialog, style, "92", "click", "1")
+        self._run("xdotool", "mousemove", "--sync", "--window", dialog, "49", "137", "mousedown", "1")
+        time.sleep(0.1)
+        self._run("xdotool", "mouseup", "1")
+
+    def dismiss_save_failure(self):
+        """Waits for xsm's "Save Failure" box, shown when a client cancelled the
+        shutdown, and presses its OK."""
+        box = str(self.wait_until(lambda: self._visible_windows("Save Failure"), 20, "xsm's save failure box")[0])
+        self._run("xdotool", "mousemove", "--sync", "--window", box, "22", "102", "click", "1")
+        self.wait_until(lambda: not self._visible_windows("Save Failure"), 10, "the save failure box to go")
+
     def _environment(self):
         env = dict(os.environ)
         env["DISPLAY"] = self.display_name
@@ -202,6 +258,8 @@ class Session:
         env.pop("WAYLAND_DISPLAY", None)
         env.pop("XAUTHORITY", None)
         env.setdefault("XDG_RUNTIME_DIR", self._logdir)
+        env.pop("SESSION_MANAGER", None)
+        env.update(self._session_env)
         env.update(self.extra_env)
         return env
 
@@ -228,6 +286,8 @@ class Session:
                 _stop(helper)
         for watch in self._watches:
             watch.close()
+        if self._xsm is not None and self._xsm.poll() is None:
+            _stop(self._xsm)
         if self._wm is not None and self._wm.poll() is None:
             _stop(self._wm)
         if self._xlib is not None:
@@ -477,6 +537,19 @@ class Session:
 
     def pid(self):
         return self._proc.pid
+
+    def signal(self, number):
+        os.kill(self._proc.pid, number)
+
+    def kill_display(self):
+        """Ends the X server under the program, as a crashed or stopped server would."""
+        self._xvfb.kill()
+        self._xvfb.wait(10)
+        try:
+            self._xlib.close()
+        except Exception:
+            pass
+        self._xlib = None
 
     def wait_exit(self, timeout=15):
         try:

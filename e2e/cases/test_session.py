@@ -1,0 +1,89 @@
+"""The end of a session around the real window: termination signals, a session
+manager's shutdown and a display that goes away. Each starts with something a
+close would ask about, a setting changed since start and our copy on the clipboard."""
+
+import signal
+
+import harness
+
+AT = harness.AT
+# Eight generators finish a run with the pointer still; no weak-settings question.
+SETTINGS = "\r\n".join(["[SETTINGS]", "MINLENGTH=16", "MAXLENGTH=16", "PASSCOUNT=3", "PASSSTRENGTH=200",
+                        "GENERATORS=8", "CLEARCLIPBOARD=TRUE", "SAVESETTINGS=TRUE", "SAVED=TRUE"]) + "\r\n"
+
+
+def prepare(s):
+    """Symbols ticked (stored FALSE until now), passwords made and copied, then a
+    second run: its passwords are unsaved, or it is still going."""
+    s.find_window()
+    s.wait_until(lambda: s.client_size() == (632, 447), 10, "the start-up client size")
+    s.click(*AT["checkSymbol"])
+    watch = s.watch_title()
+    s.click(*AT["checkGen"])
+    watch.wait_for(harness.DEFAULT_TITLE, 60)
+    s.click(*AT["buttonCopy"])
+    copied = s.wait_until(lambda: "\r\n" in s.clipboard() and s.clipboard(), 10, "the passwords on the clipboard")
+    s.click(*harness.AT_COLLAPSED["checkGen"])
+    return copied
+
+
+def saved(s):
+    text = s.read_file("Zolvenar.ini")
+    return dict(line.split("=", 1) for line in text.split("\r\n") if "=" in line)
+
+
+def closed_in_order(s, code=0):
+    assert s.wait_exit(20) == code, "exit code %r, stderr: %s" % (s.wait_exit(0), s.stderr())
+    stored = saved(s)
+    assert stored.get("SYMBOLENABLED") == "TRUE" and stored.get("VERSION"), stored
+    return stored
+
+
+@harness.rows(**{"SIGTERM": {"number": signal.SIGTERM}, "SIGINT": {"number": signal.SIGINT},
+                 "SIGHUP": {"number": signal.SIGHUP}, "SIGQUIT": {"number": signal.SIGQUIT},
+                 "SIGTERM, openbox": {"number": signal.SIGTERM, "wm": True},
+                 "SIGTERM while the closing question is open": {"number": signal.SIGTERM, "asking": True}})
+def test_a_signal_closes_in_order_without_a_question(binary, number, wm=False, asking=False):
+    with harness.Session(binary, files={"Zolvenar.ini": SETTINGS}, wm=wm) as s:
+        prepare(s)
+        if asking:
+            s.close()
+            s.find_window("Zolvenar", 15)
+            s.window = None
+        s.signal(number)
+        closed_in_order(s)
+        assert s.clipboard() == "", "our passwords stayed on the clipboard"
+        assert s.stdout() == "", s.stdout()
+
+
+@harness.rows(**{"no interaction: saved at once": {"interact": "None", "answers": []},
+                 "interaction, answered Yes": {"interact": "Any", "answers": ["alt+y"]},
+                 "interaction, answered No: the shutdown is cancelled, the next one asks again":
+                     {"interact": "Any", "answers": ["alt+n", "alt+y"]}})
+def test_a_session_manager_shutdown(binary, interact, answers):
+    with harness.Session(binary, files={"Zolvenar.ini": SETTINGS}, session_manager=True) as s:
+        prepare(s)
+        for answer in answers or [None]:
+            s.end_session(interact)
+            if answer:
+                s.answer("Zolvenar", answer, 20)
+            if answer == "alt+n":
+                s.dismiss_save_failure()
+        closed_in_order(s)
+        assert s.clipboard() == "", "our passwords stayed on the clipboard"
+
+
+@harness.UNDER_WM
+def test_a_lost_display_saves_the_settings_as_last_seen(binary, wm):
+    with harness.Session(binary, files={"Zolvenar.ini": SETTINGS}, wm=wm) as s:
+        prepare(s)
+        bounds = s.frame_bounds()
+        s.kill_display()
+        stored = closed_in_order(s, code=1)
+        lines = s.stderr().strip().splitlines()
+        assert len(lines) == 1 and "The X11 connection broke" in lines[0], s.stderr()
+        assert tuple(int(stored[k]) for k in ("LEFT", "TOP", "WIDTH", "HEIGHT")) == bounds, (stored, bounds)
+
+
+if __name__ == "__main__":
+    harness.main(globals())
