@@ -269,7 +269,8 @@ void SettingsBinding::writeFullSave(Ini &ini, bool asLastSeen)
 {
     IniSection &settings = ini.addSection(SettingsSchema::section);
     // A window still waiting for its frame to be maximized counts as maximized.
-    const bool maximized = form.isMaximized() || (fit.pending && fit.maximize);
+    // Closed right after the user restored it, only the window manager knows.
+    const bool maximized = (asLastSeen ? form.isMaximized() : frame->maximized()) || (fit.pending && fit.maximize);
     const QRect bounds = asLastSeen ? lastSeenBounds() : restoreForSave();
     for (const SettingsKey &key : SettingsSchema::keys()) {
         QByteArray value;

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QHash>
+#include <QScreen>
 #include <QWidget>
 
 #include <xcb/xcb.h>
@@ -152,7 +153,16 @@ std::optional<QMargins> WindowFrame::extents() const
             outer.bottom() - inner.bottom());
         return frame.isNull() ? std::nullopt : std::optional(frame);
     }
-    const xcb_window_t id = window.internalWinId();
+    const std::optional<QMargins> frame = deviceExtents();
+    if (!frame)
+        return std::nullopt;
+    return toLogical(*frame);
+}
+
+std::optional<QMargins> WindowFrame::deviceExtents() const
+{
+    xcb_connection_t *c = connection();
+    const xcb_window_t id = c ? window.internalWinId() : 0;
     if (!id)
         return std::nullopt;
     return fromFrameExtents(values<uint32_t>(c, id, atom(c, "_NET_FRAME_EXTENTS")));
@@ -185,7 +195,27 @@ QRect WindowFrame::bounds() const
     if (!geometry)
         return window.frameGeometry();
     const int border = 2 * geometry->border_width;
-    return QRect(geometry->x, geometry->y, geometry->width + border, geometry->height + border);
+    const QRect device(geometry->x, geometry->y, geometry->width + border, geometry->height + border);
+    // The client area goes to the window's own pixels as Qt takes it there, and the
+    // frame by itself: a stored bound then reads back as it was set at any scale.
+    const QMargins frame = deviceExtents().value_or(QMargins());
+    return toLogical(device.marginsRemoved(frame)).marginsAdded(toLogical(frame));
+}
+
+QRect WindowFrame::toLogical(const QRect &device) const
+{
+    const qreal ratio = window.devicePixelRatio();
+    // Scaled around the screen's corner, which keeps its place.
+    const QPoint origin = window.screen() ? window.screen()->geometry().topLeft() : QPoint();
+    const QPointF topLeft = QPointF(device.topLeft() - origin) / ratio;
+    return QRect(origin + topLeft.toPoint(), (QSizeF(device.size()) / ratio).toSize());
+}
+
+QMargins WindowFrame::toLogical(const QMargins &device) const
+{
+    const qreal ratio = window.devicePixelRatio();
+    return QMargins(qRound(device.left() / ratio), qRound(device.top() / ratio), qRound(device.right() / ratio),
+        qRound(device.bottom() / ratio));
 }
 
 bool WindowFrame::normalState() const
@@ -203,6 +233,19 @@ bool WindowFrame::normalState() const
             return false;
     }
     return true;
+}
+
+bool WindowFrame::maximized() const
+{
+    xcb_connection_t *c = connection();
+    const xcb_window_t id = c ? window.internalWinId() : 0;
+    if (!id || !managed())
+        return window.isMaximized();
+    const auto states = values<xcb_atom_t>(c, id, atom(c, "_NET_WM_STATE"));
+    const auto has = [&states, c](const char *name) {
+        return std::find(states.begin(), states.end(), atom(c, name)) != states.end();
+    };
+    return has("_NET_WM_STATE_MAXIMIZED_VERT") && has("_NET_WM_STATE_MAXIMIZED_HORZ");
 }
 
 std::optional<QRect> WindowFrame::waitRestored(const QRect &from) const

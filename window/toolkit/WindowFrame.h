@@ -14,6 +14,8 @@ class QWidget;
 // A top-level window's frame as the X server has it. Qt learns of the window
 // manager's frame late and keeps a copy that can lag behind it, so what must match
 // the screen is read from the server itself. Off X11, Qt's copy is all there is.
+// Everything here is in the window's own (logical) pixels, as Qt's geometry is,
+// whatever the scale of the desktop.
 class WindowFrame : public QObject
 {
     Q_OBJECT
@@ -35,6 +37,9 @@ public:
     // Whether the window manager has the window neither maximized, full-screen nor
     // minimized. It changes this before it moves the window, and before Qt knows.
     bool normalState() const;
+    // Whether the window is maximized as the window manager has it; Qt hears of a
+    // change late. Without a window manager, Qt's own state.
+    bool maximized() const;
     // Once the window has been asked out of the maximized or full-screen state, in
     // which its bounds were from: its bounds after the window manager has put it
     // back (Qt hears of that too late), or nullopt if that takes over a second.
@@ -50,6 +55,11 @@ Q_SIGNALS:
 
 private:
     class Watch;
+
+    // In the server's (device) pixels.
+    std::optional<QMargins> deviceExtents() const;
+    QRect toLogical(const QRect &device) const;
+    QMargins toLogical(const QMargins &device) const;
 
     QWidget &window;
     std::unique_ptr<Watch> watch;
