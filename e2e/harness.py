@@ -22,7 +22,7 @@ runs once per row, as ``test_x[name]``, with that row's keyword arguments;
 ``UNDER_WM`` is the pair of rows without and with a window manager (``wm``).
 
 Session(binary, workdir=None, files=None, env=None, wm=False, args=(), plain_user=False,
-        session_manager=False)
+        session_manager=False, wayland=False)
     Starts Xvfb on a free display (``-displayfd``, so parallel runs never
     collide), makes a temporary working directory (or uses ``workdir``),
     writes ``files`` ({name: str or bytes}) into it, and starts the binary
@@ -34,7 +34,9 @@ Session(binary, workdir=None, files=None, env=None, wm=False, args=(), plain_use
     (``PLAIN_USER``) with the working directory as its home, as on a desktop,
     where root's access to every process would hide what the user's own
     processes may do. With ``session_manager`` xsm runs on the display and the
-    program is its client, as in an X session.
+    program is its client, as in an X session. With ``wayland`` the program runs
+    natively under weston (headless) instead, and ``wayland_configured()`` tells
+    when the compositor has configured its window (X11 calls do not reach it).
 
 Window:   find_window(title, timeout, regex=False) -> window id,
           title(), wait_title(title, timeout, regex=False), watch_title(),
@@ -94,11 +96,13 @@ class HarnessError(AssertionError):
 
 class Session:
     def __init__(self, binary, workdir=None, files=None, env=None, wm=False, args=(), plain_user=False,
-                 session_manager=False):
+                 session_manager=False, wayland=False):
         self.binary = os.path.abspath(binary)
         self.wm = wm
         self.plain_user = plain_user
         self.session_manager = session_manager
+        self.wayland = wayland
+        self._weston = None
         self._xsm = None
         self._session_env = {}
         self.args = list(args)
@@ -133,6 +137,8 @@ class Session:
                     f.write(content)
             if self.session_manager:
                 self._start_xsm()
+            if self.wayland:
+                self._start_weston()
             self._start_program()
         except BaseException:
             self._cleanup()
@@ -244,6 +250,23 @@ class Session:
         time.sleep(0.1)
         self._run("xdotool", "mouseup", "1")
 
+    def _start_weston(self):
+        runtime = os.path.join(self._logdir, "wayland")
+        os.mkdir(runtime, 0o700)
+        env = dict(os.environ, XDG_RUNTIME_DIR=runtime)
+        with open(os.path.join(self._logdir, "weston"), "wb") as log:
+            self._weston = subprocess.Popen(
+                ["weston", "--backend=headless-backend.so", "--socket=zolvenar-e2e", "--idle-time=0"], env=env,
+                stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT, start_new_session=True)
+        _wait(lambda: os.path.exists(os.path.join(runtime, "zolvenar-e2e.lock")) or self._weston.poll() is not None,
+              20, "weston to start")
+        # The client's protocol log tells when its window has been configured.
+        self._session_env = {"QT_QPA_PLATFORM": "wayland", "XDG_RUNTIME_DIR": runtime,
+                             "WAYLAND_DISPLAY": "zolvenar-e2e", "WAYLAND_DEBUG": "client"}
+
+    def wayland_configured(self):
+        return "ack_configure" in self.stderr()
+
     def dismiss_save_failure(self):
         """Waits for xsm's "Save Failure" box, shown when a client cancelled the
         shutdown, and presses its OK."""
@@ -256,6 +279,7 @@ class Session:
         env["DISPLAY"] = self.display_name
         env["QT_QPA_PLATFORM"] = "xcb"
         env.pop("WAYLAND_DISPLAY", None)
+        env.pop("WAYLAND_DEBUG", None)
         env.pop("XAUTHORITY", None)
         env.setdefault("XDG_RUNTIME_DIR", self._logdir)
         env.pop("SESSION_MANAGER", None)
@@ -288,6 +312,8 @@ class Session:
             watch.close()
         if self._xsm is not None and self._xsm.poll() is None:
             _stop(self._xsm)
+        if self._weston is not None and self._weston.poll() is None:
+            _stop(self._weston)
         if self._wm is not None and self._wm.poll() is None:
             _stop(self._wm)
         if self._xlib is not None:

@@ -3,6 +3,7 @@ the window's stored bounds kept over starts, with and without a window manager."
 
 import os
 import shutil
+import signal
 import tempfile
 
 import harness
@@ -212,6 +213,23 @@ def test_stored_bounds_stay_in_the_windows_own_pixels_on_a_scaled_desktop(binary
             assert maximized == "FALSE" and (stored == wanted or near and all(
                 abs(a - b) <= 1 for a, b in zip(stored, wanted))), "after start %d: %r" % (start, stored)
             wanted = stored
+    finally:
+        shutil.rmtree(workdir, ignore_errors=True)
+
+
+@harness.rows(normal={"maximized": "FALSE"}, maximized={"maximized": "TRUE"})
+def test_under_wayland_the_stored_place_stays_and_the_size_is_kept(binary, maximized):
+    # Wayland tells no client where its window is.
+    workdir = tempfile.mkdtemp(prefix="zolvenar-wayland-")
+    try:
+        start_in(workdir, RESTORING + "LEFT=100\nTOP=80\nWIDTH=700\nHEIGHT=500\nMAXIMIZED=%s\n" % maximized)
+        for start in (1, 2):
+            with harness.Session(binary, workdir=workdir, wayland=True) as s:
+                s.wait_until(s.wayland_configured, 15, "the window configured by the compositor")
+                s.signal(signal.SIGTERM)
+                assert s.wait_exit(15) == 0, s.stderr()[-2000:]
+            stored = stored_bounds(workdir)
+            assert stored == (maximized, BOUNDS), "after start %d: %r" % (start, stored)
     finally:
         shutil.rmtree(workdir, ignore_errors=True)
 

@@ -210,8 +210,14 @@ void SettingsBinding::centre()
 
 QRect SettingsBinding::restoreForSave()
 {
-    if (fit.pending && fit.maximize)
-        return fit.outer; // never shown restored: still the bounds that were applied
+    if (fit.pending && (fit.maximize || form.isMaximized())) {
+        // Never shown restored: still the bounds that were applied. Qt's restored
+        // bounds would add a frame that was never around them.
+        QRect applied = fit.outer;
+        if (fit.centre)
+            applied.moveTopLeft(centredPosition(applied.size()));
+        return applied;
+    }
     if (!(form.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
         const QRect bounds = frame->bounds();
         form.setWindowState(form.windowState() & ~abnormal);
@@ -292,10 +298,11 @@ void SettingsBinding::writeFullSave(Ini &ini, bool asLastSeen)
             value = SettingsSchema::boolText(maximized);
             break;
         case SettingKind::Left:
-            value = QByteArray::number(bounds.left());
-            break;
         case SettingKind::Top:
-            value = QByteArray::number(bounds.top());
+            // Where the window is cannot be known: the stored place stays as it was.
+            if (!WindowFrame::placesKnown())
+                continue;
+            value = QByteArray::number(key.kind == SettingKind::Left ? bounds.left() : bounds.top());
             break;
         case SettingKind::Width:
             value = QByteArray::number(bounds.width());

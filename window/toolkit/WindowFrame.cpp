@@ -130,6 +130,11 @@ bool WindowFrame::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
+bool WindowFrame::placesKnown()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 bool WindowFrame::managed() const
 {
     xcb_connection_t *c = connection();
@@ -232,7 +237,7 @@ bool WindowFrame::normalState() const
         if (std::find(states.begin(), states.end(), atom(c, name)) != states.end())
             return false;
     }
-    return true;
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 bool WindowFrame::maximized() const

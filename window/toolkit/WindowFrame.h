@@ -26,6 +26,9 @@ public:
 
     // Whether a window manager that announces its frames runs on the display.
     bool managed() const;
+    // Whether a window's place on the screen can be known and set at all: Wayland
+    // tells no client where its window is.
+    static bool placesKnown();
     // The frame's widths around the client area, once the window manager has set them
     // (off X11: once Qt has a frame that is not empty).
     std::optional<QMargins> extents() const;
