@@ -53,8 +53,11 @@ void ToolkitDialogsTest::saveFilterTurnsIntoQtsForm_data()
 {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("labels that show their patterns, as given") << "Text Files(*.txt)|*.txt|All Files (*.*)|*.*"
-                                                               << "Text Files(*.txt);;All Files (*.*)";
+    QTest::newRow("labels that show their patterns, as given") << "Text Files(*.txt)|*.txt|Key Files (*.key)|*.key"
+                                                               << "Text Files(*.txt);;Key Files (*.key)";
+    QTest::newRow("*.* is every file, with or without a full stop")
+        << "Text Files(*.txt)|*.txt|All Files(*.*)|*.*|Some|*.md;*.*"
+        << "Text Files(*.txt);;All Files(*);;Some (*.md;*)";
     QTest::newRow("one pair") << "Passwords|*.txt"
                               << "Passwords (*.txt)";
     QTest::newRow("label without a pattern is dropped") << "Passwords|*.txt|Orphan"
@@ -84,6 +87,8 @@ void ToolkitDialogsTest::saveDialogIsConfiguredFieldByField()
         filters = dialog.nameFilters();
         confirmsOverwrite = !dialog.testOption(QFileDialog::DontConfirmOverwrite);
         mode = dialog.acceptMode();
+        // Choosing every file keeps the name as it is.
+        dialog.selectNameFilter(filters.value(1));
         selected = dialog.selectedFiles().value(0);
         static_cast<QDialog &>(dialog).accept(); // the file dialog hides its own accept()
     });
@@ -96,7 +101,7 @@ void ToolkitDialogsTest::saveDialogIsConfiguredFieldByField()
     QVERIFY(dialog.show(nullptr));
     QCOMPARE(title, QStringLiteral("Save Passwords"));
     QCOMPARE(suffix, QStringLiteral("txt"));
-    QCOMPARE(filters, QStringList({ QStringLiteral("Text Files (*.txt)"), QStringLiteral("All Files (*.*)") }));
+    QCOMPARE(filters, QStringList({ QStringLiteral("Text Files (*.txt)"), QStringLiteral("All Files (*)") }));
     QVERIFY(confirmsOverwrite);
     QCOMPARE(mode, QFileDialog::AcceptSave);
     QCOMPARE(selected, folder.filePath(QStringLiteral("Password.txt")));

@@ -57,9 +57,18 @@ QString SaveFileDialog::qtFilter() const
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList entries;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
-        // A label that already shows its pattern is shown as given; Qt reads the pattern from it.
+        // "*.*" means every file, as the label says; to Qt it means only names with
+        // a full stop, and it would give a saved file that very extension.
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'));
+        for (QString &pattern : patterns) {
+            if (pattern.trimmed() == QLatin1String("*.*"))
+                pattern = QStringLiteral("*");
+        }
+        const QString pattern = patterns.join(QLatin1Char(';'));
+        // A label that already shows its pattern shows Qt's form of it; Qt reads the pattern from it.
         const QString shown = QLatin1Char('(') + parts[i + 1] + QLatin1Char(')');
-        entries << (parts[i].endsWith(shown) ? parts[i] : parts[i] + QLatin1Char(' ') + shown);
+        const QString label = parts[i].endsWith(shown) ? parts[i].chopped(shown.size()) : parts[i] + QLatin1Char(' ');
+        entries << label + QLatin1Char('(') + pattern + QLatin1Char(')');
     }
     return entries.join(QStringLiteral(";;"));
 }
