@@ -1,13 +1,20 @@
+#include "core/toolkit/CommandLine.h"
 #include "core/toolkit/ProcessPrivacy.h"
 #include "window/app/ZolvenarMainForm.h"
 #include "window/toolkit/ApplicationEntry.h"
 #include "window/toolkit/ZolvenarApplication.h"
 
-int main(int, char *argv[])
+#include <cstdio>
+
+int main(int argc, char *argv[])
 {
     // First of all: every password lives in this process's memory.
     ProcessPrivacy::apply();
-    // The program takes no arguments, and Qt's own (-qwindowtitle, -reverse, ...) are not honoured either.
+    if (const auto answer = CommandLine::answer(QByteArrayList(argv + 1, argv + argc))) {
+        std::fwrite(answer->text.constData(), 1, answer->text.size(), stdout);
+        return answer->exitCode;
+    }
+    // Qt's own options (-platform, -qwindowtitle, -reverse, ...) are not honoured either.
     int qtArgc = 1;
     char *qtArgv[] = { argv[0], nullptr };
     ZolvenarApplication app(qtArgc, qtArgv);

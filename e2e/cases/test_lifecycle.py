@@ -29,20 +29,33 @@ def test_close_request_ends_quietly_with_exit_code_zero(binary):
 
 
 def test_qt_options_on_the_command_line_are_ignored(binary):
-    with harness.Session(binary, args=["-qwindowtitle", "Hacked", "-reverse"]) as s:
+    with harness.Session(binary, args=["-qwindowtitle", "Hacked", "-reverse", "-platform", "offscreen"]) as s:
         s.find_window("Zolvenar 0.5a")
         assert s.title() == "Zolvenar 0.5a", s.title()
         s.close()
         assert s.wait_exit(15) == 0, s.stderr()
 
 
-def test_without_a_display_one_line_and_exit_code_one(binary):
+def run_without_a_display(binary, *args):
     env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
     with tempfile.TemporaryDirectory() as workdir:
-        done = subprocess.run([os.path.abspath(binary)], cwd=workdir, env=env, capture_output=True, text=True, timeout=30)
+        return subprocess.run([os.path.abspath(binary), *args], cwd=workdir, env=env, capture_output=True, text=True,
+                              timeout=30)
+
+
+def test_without_a_display_one_line_and_exit_code_one(binary):
+    done = run_without_a_display(binary)
     lines = done.stderr.splitlines()
     assert done.returncode == 1, "exit code %d, stderr: %s" % (done.returncode, done.stderr)
     assert len(lines) == 1 and lines[0].startswith("Zolvenar needs a graphical display: "), done.stderr
+
+
+@harness.rows(version={"argument": "--version", "lines": 1}, help={"argument": "--help", "lines": 3})
+def test_version_and_help_answer_on_standard_output_without_a_display(binary, argument, lines):
+    done = run_without_a_display(binary, argument)
+    assert (done.returncode, done.stderr) == (0, ""), "exit code %d, stderr: %s" % (done.returncode, done.stderr)
+    assert len(done.stdout.splitlines()) == lines and done.stdout.startswith(
+        "zolvenar 0." if argument == "--version" else "Usage: zolvenar"), done.stdout
 
 
 def test_a_crash_leaves_no_core_and_the_memory_stays_closed_to_the_same_user(binary):
