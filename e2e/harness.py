@@ -235,6 +235,8 @@ class Session:
         "With Checkpoint", a session name, the interact style ("None", "Errors" or
         "Any"), then the dialog's "Shutdown". Clicks at xsm's own layout."""
         main = str(self.xsm_window)
+        # A window manager may have put the program's window over it.
+        self._run("xdotool", "windowraise", main)
         self._run("xdotool", "mousemove", "--sync", "--window", main, "140", "49", "mousedown", "1")
         time.sleep(0.3)
         self._run("xdotool", "mousemove", "--sync", "--window", main, "165", "77", "mouseup", "1")

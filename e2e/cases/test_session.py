@@ -57,11 +57,12 @@ def test_a_signal_closes_in_order_without_a_question(binary, number, wm=False, a
 
 
 @harness.rows(**{"no interaction: saved at once": {"interact": "None", "answers": []},
+                 "no interaction, openbox": {"interact": "None", "answers": [], "wm": True},
                  "interaction, answered Yes": {"interact": "Any", "answers": ["alt+y"]},
                  "interaction, answered No: the shutdown is cancelled, the next one asks again":
                      {"interact": "Any", "answers": ["alt+n", "alt+y"]}})
-def test_a_session_manager_shutdown(binary, interact, answers):
-    with harness.Session(binary, files={"Zolvenar.ini": SETTINGS}, session_manager=True) as s:
+def test_a_session_manager_shutdown(binary, interact, answers, wm=False):
+    with harness.Session(binary, files={"Zolvenar.ini": SETTINGS}, session_manager=True, wm=wm) as s:
         prepare(s)
         for answer in answers or [None]:
             s.end_session(interact)
