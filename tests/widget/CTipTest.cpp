@@ -1,6 +1,7 @@
 #include "support/FormFixture.h"
 #include "window/toolkit/ToolTipComponent.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QEnterEvent>
 #include <QTest>
@@ -26,6 +27,8 @@ private Q_SLOTS:
     void textOnFirstEntry_data();
     void textOnFirstEntry();
     void noTipOnOtherControls();
+    void describedForScreenReaders_data();
+    void describedForScreenReaders();
 };
 
 void CTipTest::configuredDelays()
@@ -97,6 +100,34 @@ void CTipTest::noTipOnOtherControls()
     QCOMPARE(form->toolTip->registeredCount(), 16);
     for (const char *name : { "comboPassStrength", "checkSymbol", "editLowerCase", "listResult", "buttonShow" })
         QCOMPARE(form->toolTip->toolTip(form->findChild<QWidget *>(name)), QString());
+}
+
+void CTipTest::describedForScreenReaders_data()
+{
+    textOnFirstEntry_data();
+    // Labels never take the focus; their number boxes do and carry the same words.
+    QTest::newRow("comboMinLength as its label")
+        << "comboMinLength"
+        << "The minimum number of characters which must be included in a password";
+    QTest::newRow("comboMaxLength as its label") << "comboMaxLength"
+                                                 << "The maximum number of characters to include in a password";
+    QTest::newRow("comboPassCount as its label") << "comboPassCount"
+                                                 << "The number of passwords to generate";
+    QTest::newRow("comboPassStrength as its label")
+        << "comboPassStrength"
+        << "Increase value for stronger passwords, decrease to generate passwords quicker.";
+    QTest::newRow("comboGens as its label") << "comboGens"
+                                            << "Generators automatically generate data for passwords";
+}
+
+void CTipTest::describedForScreenReaders()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    auto *control = form->findChild<QWidget *>(name);
+    QVERIFY(control);
+    // From the start: a keyboard user never makes the pointer enter a control.
+    QCOMPARE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Description), text);
 }
 
 QTEST_MAIN(CTipTest)

@@ -3,6 +3,7 @@
 #include "window/widgets/IntComboBox.h"
 #include "window/widgets/PushCheckButton.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QImage>
 #include <QLabel>
@@ -75,6 +76,8 @@ private Q_SLOTS:
     void shrinkingGrowsBack();
     void typedComboTextSurvivesResize();
     void accessibleNames();
+    void heardByScreenReaders_data();
+    void heardByScreenReaders();
     void controlsWholeUnderStyle_data();
     void controlsWholeUnderStyle();
 };
@@ -213,6 +216,49 @@ void MainFormLayoutTest::accessibleNames()
     QCOMPARE(form->checkGen->accessibleName(), QStringLiteral("Click Here to Generate Passwords"));
     QCOMPARE(form->editSimilar->accessibleName(), QStringLiteral("Exclude Similar"));
     QCOMPARE(form->comboPassStrength->accessibleName(), QStringLiteral("Password Strength"));
+}
+
+void MainFormLayoutTest::heardByScreenReaders_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::addColumn<QString>("heard");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<bool>("checkable");
+    // Named by the caption of their row, not by the number they hold.
+    QTest::newRow("number box named by its label: minimum length")
+        << "comboMinLength" << QAccessible::ComboBox << "Minimum Length"
+        << "16" << false;
+    QTest::newRow("number box named by its label: maximum length")
+        << "comboMaxLength" << QAccessible::ComboBox << "Maximum Length"
+        << "16" << false;
+    QTest::newRow("number box named by its label: password count")
+        << "comboPassCount" << QAccessible::ComboBox << "Password Count"
+        << "10" << false;
+    QTest::newRow("number box named by its label: password strength")
+        << "comboPassStrength" << QAccessible::ComboBox << "Password Strength"
+        << "100" << false;
+    QTest::newRow("number box named by its label: generators") << "comboGens" << QAccessible::ComboBox << "Generators"
+                                                               << "0" << false;
+    // A button that stays down during a run, not a check box.
+    QTest::newRow("generate button is a toggle button")
+        << "checkGen" << QAccessible::Button << "Click Here to Generate Passwords"
+        << "" << true;
+}
+
+void MainFormLayoutTest::heardByScreenReaders()
+{
+    QFETCH(QString, name);
+    QFETCH(QAccessible::Role, role);
+    QFETCH(QString, heard);
+    QFETCH(QString, value);
+    QFETCH(bool, checkable);
+    QAccessibleInterface *control = QAccessible::queryAccessibleInterface(form->findChild<QWidget *>(name));
+    QVERIFY(control);
+    QCOMPARE(control->role(), role);
+    QCOMPARE(control->text(QAccessible::Name), heard);
+    QCOMPARE(control->text(QAccessible::Value), value);
+    QCOMPARE(bool(control->state().checkable), checkable);
 }
 
 void MainFormLayoutTest::controlsWholeUnderStyle_data()

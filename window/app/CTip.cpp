@@ -1,6 +1,7 @@
 #include "window/app/CTip.h"
 
 #include "window/toolkit/ToolTipComponent.h"
+#include "window/widgets/IntComboBox.h"
 #include "window/widgets/PushCheckButton.h"
 
 #include <QCheckBox>
@@ -56,6 +57,13 @@ void ZolvenarMainForm::CTip::attachAll(ZolvenarMainForm &form)
         { form.buttonCopy, "Copy all passwords to the clipboard" },
         { form.buttonSave, "Save all passwords to a text file" },
     };
-    for (const auto &[control, text] : tips)
-        control->installEventFilter(new CTip(form, QString::fromUtf8(text)));
+    for (const auto &[control, text] : tips) {
+        const QString tipText = QString::fromUtf8(text);
+        control->installEventFilter(new CTip(form, tipText));
+        // Screen readers hear it as soon as the control is reached, by keyboard too.
+        control->setAccessibleDescription(tipText);
+    }
+    // The focus goes to the number boxes, never to their labels.
+    for (qsizetype i = 0; i < form.numericCombos.size(); ++i)
+        form.numericCombos[i]->setAccessibleDescription(form.comboLabels[i]->accessibleDescription());
 }

@@ -16,7 +16,8 @@ public:
 
     virtual void apply(QObject *sender);
 
-    // Creates the tool-tip component and the sixteen tips.
+    // Creates the tool-tip component and the sixteen tips; each text is also its
+    // control's accessible description.
     static void attachAll(ZolvenarMainForm &form);
 
     const QString tipText;

@@ -3,8 +3,12 @@
 #include "window/toolkit/KeyData.h"
 #include "window/widgets/TypedLengthEdit.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 
 #include <algorithm>
 #include <array>
@@ -20,6 +24,77 @@ bool passesFilter(std::uint32_t keyData)
     return std::find(editing.begin(), editing.end(), keyData) != editing.end();
 }
 
+// Qt's own interface for an editable combo box gives its text as its name on
+// Linux, so a screen reader would announce "16, combo box". This one is named
+// like any other control and keeps the text as its value; children, state and
+// actions are as in Qt's.
+class NamedComboBoxAccessible : public QAccessibleWidget
+{
+public:
+    explicit NamedComboBoxAccessible(IntComboBox *box)
+        : QAccessibleWidget(box, QAccessible::ComboBox)
+    { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return box()->lineEdit()->text();
+        if (t == QAccessible::Accelerator)
+            return QKeySequence(Qt::Key_Down).toString(QKeySequence::NativeText);
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.expandable = true;
+        state.expanded = box()->view()->isVisible();
+        state.editable = true;
+        return state;
+    }
+
+    // The drop-down list, then the text box.
+    int childCount() const override { return 2; }
+
+    QAccessibleInterface *child(int index) const override
+    {
+        if (index == 0)
+            return QAccessible::queryAccessibleInterface(box()->view());
+        return index == 1 ? QAccessible::queryAccessibleInterface(box()->lineEdit()) : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        if (child->object() == box()->view())
+            return 0;
+        return child->object() == box()->lineEdit() ? 1 : -1;
+    }
+
+    QStringList actionNames() const override { return { showMenuAction(), pressAction() }; }
+
+    void doAction(const QString &name) override
+    {
+        if (name != showMenuAction() && name != pressAction())
+            QAccessibleWidget::doAction(name);
+        else if (box()->view()->isVisible())
+            box()->hidePopup();
+        else
+            box()->showPopup();
+    }
+
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+
+private:
+    IntComboBox *box() const { return static_cast<IntComboBox *>(widget()); }
+};
+
+QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(IntComboBox::staticMetaObject.className()))
+        return new NamedComboBoxAccessible(static_cast<IntComboBox *>(object));
+    return nullptr;
+}
+
 } // namespace
 
 IntComboBox::IntComboBox(QWidget *parent)
@@ -30,6 +105,7 @@ IntComboBox::IntComboBox(QWidget *parent)
     setCompleter(nullptr);
     // Enter must not add the typed text to the list.
     setInsertPolicy(QComboBox::NoInsert);
+    QAccessible::installFactory(&accessibleFor); // once; later calls are ignored
 }
 
 void IntComboBox::setMaxTypedLength(int length)
