@@ -17,4 +17,5 @@ for bench in "$build_dir"/bench/*Bench; do
   QT_QPA_PLATFORM=offscreen "$bench"
 done
 echo "## startup"
-/usr/bin/python3 bench/startup.py --binary "$build_dir/zolvenar"
+# Beside the bare Qt window, which is no *Bench and so not run above.
+/usr/bin/python3 bench/startup.py --binary "$build_dir/zolvenar" --bare "$build_dir/bench/BareWindow"
