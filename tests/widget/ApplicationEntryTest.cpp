@@ -35,16 +35,27 @@ void ApplicationEntryTest::mainFormRunsUntilClosedAndReturnsZero()
     QString title;
     QSize clientSize;
     bool hasIcon = false;
+    bool iconAsPlain = true;
     const int result = ApplicationEntry::run([&] {
         auto form = std::make_unique<ZolvenarMainForm>();
         QWidget *window = form.get();
         QTimer::singleShot(0, window, [&, window] {
             title = window->windowTitle();
             clientSize = window->size();
-            const QList<QSize> sizes = window->windowIcon().availableSizes();
+            const QIcon icon = window->windowIcon();
+            const QList<QSize> sizes = icon.availableSizes();
             hasIcon = true;
             for (int side : { 32, 48, 64, 128 })
                 hasIcon = hasIcon && sizes.contains(QSize(side, side));
+            // Drawn sizes, sizes between and beyond them, and another look: as a plain icon of the files.
+            QIcon plain(QStringLiteral(":/icons/zolvenar.png"));
+            for (int side : { 16, 24, 48, 64, 128, 256 })
+                plain.addFile(QStringLiteral(":/icons/zolvenar-%1.png").arg(side), QSize(side, side));
+            for (int side : { 16, 24, 32, 40, 256, 300 }) {
+                for (QIcon::Mode mode : { QIcon::Normal, QIcon::Disabled })
+                    iconAsPlain
+                        = iconAsPlain && icon.pixmap(side, mode).toImage() == plain.pixmap(side, mode).toImage();
+            }
             window->close();
         });
         return form;
@@ -54,6 +65,7 @@ void ApplicationEntryTest::mainFormRunsUntilClosedAndReturnsZero()
     QCOMPARE(title, QStringLiteral("Zolvenar 0.5a"));
     QCOMPARE(clientSize, QSize(632, 447));
     QVERIFY(hasIcon);
+    QVERIFY(iconAsPlain);
 }
 
 void ApplicationEntryTest::anythingThrownEndsWithTheFatalErrorBox_data()

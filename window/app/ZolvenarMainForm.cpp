@@ -14,6 +14,7 @@
 #include "window/toolkit/Clipboard.h"
 #include "window/toolkit/MessageBoxes.h"
 #include "window/toolkit/PendingMessages.h"
+#include "window/toolkit/ResourceIconEngine.h"
 #include "window/toolkit/ToolTipComponent.h"
 #include "window/toolkit/ZolvenarApplication.h"
 #include "window/widgets/IntComboBox.h"
@@ -211,11 +212,12 @@ void ZolvenarMainForm::postInitialize()
 
     mouseTrack = std::make_unique<MouseTrack>(*this);
     // Drawn at each size the title bar, task switcher and dock ask for, so none is a
-    // blurred enlargement, also on a scaled screen.
-    QIcon icon(QStringLiteral(":/icons/zolvenar.png"));
+    // blurred enlargement, also on a scaled screen. Decoded only as the window
+    // system takes them, and not kept.
+    QList<ResourceIconEngine::Drawing> drawings { { QSize(32, 32), QStringLiteral(":/icons/zolvenar.png") } };
     for (int size : { 16, 24, 48, 64, 128, 256 })
-        icon.addFile(QStringLiteral(":/icons/zolvenar-%1.png").arg(size), QSize(size, size));
-    setWindowIcon(icon);
+        drawings.append({ QSize(size, size), QStringLiteral(":/icons/zolvenar-%1.png").arg(size) });
+    setWindowIcon(QIcon(new ResourceIconEngine(drawings)));
     // checkGen, a push button, already centres its text.
     resetCharacterSettings();
     loadSettings();

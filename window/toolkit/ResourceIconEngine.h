@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QIcon>
+#include <QIconEngine>
+#include <QList>
+#include <QSize>
+#include <QString>
+
+#include <optional>
+
+// An icon drawn at several sizes, each a PNG among the program's resources.
+// A size as drawn is decoded when it is asked for, and not kept: the window
+// system takes a copy once. Anything else (a size in between, a disabled look)
+// comes from a plain QIcon of the same files, made the first time it is needed,
+// so it looks exactly as it would from that QIcon.
+class ResourceIconEngine : public QIconEngine
+{
+public:
+    struct Drawing
+    {
+        QSize size;
+        QString path;
+    };
+
+    explicit ResourceIconEngine(const QList<Drawing> &drawings);
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override;
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override;
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override;
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal scale) override;
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override;
+    bool isNull() override;
+    QString key() const override;
+    QIconEngine *clone() const override;
+
+private:
+    // The file drawn at exactly this size, for the normal look only.
+    const Drawing *drawnAt(const QSize &size, QIcon::Mode mode, QIcon::State state) const;
+    const QIcon &plain();
+
+    const QList<Drawing> drawings;
+    std::optional<QIcon> plainIcon;
+};
