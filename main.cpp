@@ -2,6 +2,7 @@
 #include "core/toolkit/ProcessPrivacy.h"
 #include "window/app/ZolvenarMainForm.h"
 #include "window/toolkit/ApplicationEntry.h"
+#include "window/toolkit/FontPreload.h"
 #include "window/toolkit/ZolvenarApplication.h"
 
 #include <cstdio>
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
     int qtArgc = 1;
     char *qtArgv[] = { argv[0], nullptr };
     ZolvenarApplication app(qtArgc, qtArgv);
+    const FontPreload fonts;
     ZolvenarApplication::setApplicationName(QStringLiteral("Zolvenar"));
     // Lets docks and task bars match the window to zolvenar.desktop and its icon.
     ZolvenarApplication::setDesktopFileName(QStringLiteral("zolvenar"));
