@@ -4,15 +4,16 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QHash>
 #include <QScreen>
 #include <QWidget>
 
 #include <xcb/xcb.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <thread>
 #include <vector>
 
@@ -31,19 +32,54 @@ xcb_connection_t *connection()
     return x11 ? x11->connection() : nullptr;
 }
 
-// Asked of the server once each: the frame is read at every move of the window.
+// Every atom the frame is read with. All are asked of the server together when
+// the first frame is made, and the answers collected when one is first needed:
+// one round trip at most, and none that start-up waits for.
+constexpr std::array<const char *, 8> atomNames { "_NET_FRAME_EXTENTS", "_NET_SUPPORTING_WM_CHECK", "_NET_SUPPORTED",
+    "_NET_WM_STATE", "_NET_WM_STATE_MAXIMIZED_VERT", "_NET_WM_STATE_MAXIMIZED_HORZ", "_NET_WM_STATE_FULLSCREEN",
+    "_NET_WM_STATE_HIDDEN" };
+
+struct AtomTable
+{
+    bool asked = false;
+    bool answered = false;
+    std::array<xcb_intern_atom_cookie_t, atomNames.size()> requests {};
+    std::array<xcb_atom_t, atomNames.size()> atoms {};
+};
+
+AtomTable &atomTable()
+{
+    static AtomTable table;
+    return table;
+}
+
+void askAtoms(xcb_connection_t *c)
+{
+    AtomTable &table = atomTable();
+    if (table.asked)
+        return;
+    table.asked = true;
+    for (std::size_t i = 0; i < atomNames.size(); ++i)
+        table.requests[i] = xcb_intern_atom(c, false, static_cast<uint16_t>(std::strlen(atomNames[i])), atomNames[i]);
+    xcb_flush(c);
+}
+
+// One of the names above.
 xcb_atom_t atom(xcb_connection_t *c, const char *name)
 {
-    static QHash<QByteArray, xcb_atom_t> known;
-    const QByteArray key(name);
-    if (const auto found = known.constFind(key); found != known.cend())
-        return *found;
-    const auto reply
-        = own(xcb_intern_atom_reply(c, xcb_intern_atom(c, false, static_cast<uint16_t>(key.size()), name), nullptr));
-    if (!reply)
-        return XCB_ATOM_NONE;
-    known.insert(key, reply->atom);
-    return reply->atom;
+    AtomTable &table = atomTable();
+    askAtoms(c);
+    if (!table.answered) {
+        table.answered = true;
+        for (std::size_t i = 0; i < atomNames.size(); ++i) {
+            const auto reply = own(xcb_intern_atom_reply(c, table.requests[i], nullptr));
+            table.atoms[i] = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        }
+    }
+    const auto found = std::find_if(
+        atomNames.begin(), atomNames.end(), [name](const char *known) { return std::strcmp(known, name) == 0; });
+    Q_ASSERT(found != atomNames.end());
+    return found == atomNames.end() ? xcb_atom_t(XCB_ATOM_NONE) : table.atoms[std::size_t(found - atomNames.begin())];
 }
 
 xcb_window_t root(xcb_connection_t *c)
@@ -51,15 +87,24 @@ xcb_window_t root(xcb_connection_t *c)
     return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
 }
 
-// The 32-bit values of a property, empty when it is not set.
-template <typename Value> std::vector<Value> values(xcb_connection_t *c, xcb_window_t window, xcb_atom_t name)
+xcb_get_property_cookie_t askValues(xcb_connection_t *c, xcb_window_t window, xcb_atom_t name)
 {
-    const auto reply = own(xcb_get_property_reply(
-        c, xcb_get_property(c, false, window, name, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024), nullptr));
+    return xcb_get_property(c, false, window, name, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024);
+}
+
+// The 32-bit values of a property, empty when it is not set.
+template <typename Value> std::vector<Value> values(xcb_connection_t *c, xcb_get_property_cookie_t request)
+{
+    const auto reply = own(xcb_get_property_reply(c, request, nullptr));
     if (!reply || reply->format != 32)
         return {};
     const auto *data = static_cast<const Value *>(xcb_get_property_value(reply.get()));
     return std::vector<Value>(data, data + xcb_get_property_value_length(reply.get()) / 4);
+}
+
+template <typename Value> std::vector<Value> values(xcb_connection_t *c, xcb_window_t window, xcb_atom_t name)
+{
+    return values<Value>(c, askValues(c, window, name));
 }
 
 } // namespace
@@ -67,9 +112,8 @@ template <typename Value> std::vector<Value> values(xcb_connection_t *c, xcb_win
 class WindowFrame::Watch : public QAbstractNativeEventFilter
 {
 public:
-    Watch(WindowFrame &owner, xcb_atom_t extents)
+    explicit Watch(WindowFrame &owner)
         : owner(owner)
-        , extents(extents)
     {
         QCoreApplication::instance()->installNativeEventFilter(this);
     }
@@ -89,7 +133,7 @@ public:
         switch (event->response_type & ~0x80) {
         case XCB_PROPERTY_NOTIFY: {
             const auto *notify = reinterpret_cast<const xcb_property_notify_event_t *>(event);
-            relevant = notify->window == window && notify->atom == extents;
+            relevant = notify->window == window && notify->atom == atom(connection(), "_NET_FRAME_EXTENTS");
             break;
         }
         case XCB_CONFIGURE_NOTIFY:
@@ -108,15 +152,15 @@ public:
 
 private:
     WindowFrame &owner;
-    const xcb_atom_t extents;
 };
 
 WindowFrame::WindowFrame(QWidget &window)
     : window(window)
 {
-    if (xcb_connection_t *c = connection())
-        watch = std::make_unique<Watch>(*this, atom(c, "_NET_FRAME_EXTENTS"));
-    else // Qt's own frame changes with the window's geometry
+    if (xcb_connection_t *c = connection()) {
+        askAtoms(c);
+        watch = std::make_unique<Watch>(*this);
+    } else // Qt's own frame changes with the window's geometry
         window.installEventFilter(this);
 }
 
@@ -141,10 +185,13 @@ bool WindowFrame::managed() const
     if (!c)
         return false;
     const xcb_window_t screenRoot = root(c);
-    const auto check = values<xcb_window_t>(c, screenRoot, atom(c, "_NET_SUPPORTING_WM_CHECK"));
+    // Both asked before either answer is awaited.
+    const auto checkRequest = askValues(c, screenRoot, atom(c, "_NET_SUPPORTING_WM_CHECK"));
+    const auto supportedRequest = askValues(c, screenRoot, atom(c, "_NET_SUPPORTED"));
+    const auto check = values<xcb_window_t>(c, checkRequest);
+    const auto supported = values<xcb_atom_t>(c, supportedRequest);
     if (check.empty())
         return false;
-    const auto supported = values<xcb_atom_t>(c, screenRoot, atom(c, "_NET_SUPPORTED"));
     return std::find(supported.begin(), supported.end(), atom(c, "_NET_FRAME_EXTENTS")) != supported.end();
 }
 
