@@ -71,6 +71,9 @@ void IntComboBoxTest::typedKeys_data()
         << QStringLiteral("7") << QString();
     QTest::newRow("space, minus and full stop are refused")
         << QStringLiteral("7") << QList<Key> { plain(' '), plain('-'), plain('.') } << QStringLiteral("7") << QString();
+    // Typed text stays what was typed: 4 is no start of 40 in the list.
+    QTest::newRow("the start of a listed number is not completed")
+        << QString() << QList<Key> { plain('4') } << QStringLiteral("4") << QString();
     QTest::newRow("Backspace passes") << QStringLiteral("42")
                                       << QList<Key> { { Qt::Key_Backspace, QStringLiteral("\b"), Qt::NoModifier } }
                                       << QStringLiteral("4") << QString();

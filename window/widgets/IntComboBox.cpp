@@ -6,9 +6,12 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCompleter>
+#include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 
 #include <algorithm>
 #include <array>
@@ -100,9 +103,17 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 IntComboBox::IntComboBox(QWidget *parent)
     : QComboBox(parent)
 {
-    setLineEdit(new TypedLengthEdit(this)); // also makes the box editable
-    // Typed text stays exactly what was typed: inline completion would add digits nobody typed.
-    setCompleter(nullptr);
+    // Typed text stays exactly what was typed: inline completion would add digits
+    // nobody typed. The box makes a completer over its list for a line edit that
+    // has none, which costs more than the rest of the box; an empty one, shared
+    // by every box, stands in while the line edit is set.
+    static QPointer<QCompleter> standIn;
+    if (!standIn)
+        standIn = new QCompleter(QCoreApplication::instance());
+    auto *edit = new TypedLengthEdit(this);
+    edit->setCompleter(standIn);
+    setLineEdit(edit); // also makes the box editable
+    edit->setCompleter(nullptr);
     // Enter must not add the typed text to the list.
     setInsertPolicy(QComboBox::NoInsert);
     QAccessible::installFactory(&accessibleFor); // once; later calls are ignored
