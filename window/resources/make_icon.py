@@ -2,7 +2,8 @@
 """Draws the program's icon: a grey key lying diagonally on a near-white ground.
 
 Writes, next to this script, zolvenar.png (32 x 32, the window icon's own size),
-zolvenar-N.png for the other sizes desktops ask for (24-bit RGB each) and
+zolvenar-N.png for the other sizes desktops ask for (8-bit grey each: a
+third of the bytes of RGB to inflate at start, the same pixels) and
 zolvenar.svg, the same drawing as a vector for the scalable icon. Run it again
 after changing the drawing; the files are committed so the build needs no Python.
 """
@@ -81,7 +82,7 @@ def pixels(size):
             c = cover[y][x]
             shade = OUTLINE if edge[y][x] else KEY
             grey = round(GROUND * (1 - c) + shade * c)
-            row += bytes([grey, grey, grey])
+            row.append(grey)
         rows.append(bytes(row))
     return b"".join(rows)
 
@@ -92,7 +93,7 @@ def chunk(kind, data):
 
 
 def png(size):
-    header = struct.pack(">IIBBBBB", size, size, 8, 2, 0, 0, 0)
+    header = struct.pack(">IIBBBBB", size, size, 8, 0, 0, 0, 0)
     return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(pixels(size), 9))
             + chunk(b"IEND", b""))
 
