@@ -212,12 +212,15 @@ void ZolvenarMainForm::postInitialize()
 
     mouseTrack = std::make_unique<MouseTrack>(*this);
     // Drawn at each size the title bar, task switcher and dock ask for, so none is a
-    // blurred enlargement, also on a scaled screen. Decoded only as the window
-    // system takes them, and not kept.
+    // blurred enlargement, also on a scaled screen. The window system takes every
+    // size as the window is shown: they are decoded meanwhile on another core, and
+    // not kept.
     QList<ResourceIconEngine::Drawing> drawings { { QSize(32, 32), QStringLiteral(":/icons/zolvenar.png") } };
     for (int size : { 16, 24, 48, 64, 128, 256 })
         drawings.append({ QSize(size, size), QStringLiteral(":/icons/zolvenar-%1.png").arg(size) });
-    setWindowIcon(QIcon(new ResourceIconEngine(drawings)));
+    auto *icon = new ResourceIconEngine(drawings);
+    icon->decodeAhead();
+    setWindowIcon(QIcon(icon));
     // checkGen, a push button, already centres its text.
     resetCharacterSettings();
     loadSettings();

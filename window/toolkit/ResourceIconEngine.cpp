@@ -4,9 +4,37 @@
 #include <QImageReader>
 #include <QPixmap>
 
+#include <utility>
+
+namespace {
+
+QImage decode(const QString &path)
+{
+    // Read as PNG by Qt's own reader: otherwise every image plugin is loaded
+    // to be asked whether it reads PNG.
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+} // namespace
+
 ResourceIconEngine::ResourceIconEngine(const QList<Drawing> &drawings)
     : drawings(drawings)
 { }
+
+ResourceIconEngine::~ResourceIconEngine() = default;
+
+void ResourceIconEngine::decodeAhead()
+{
+    decoding = std::async(std::launch::async, [paths = drawings] {
+        QList<QImage> images;
+        for (const Drawing &drawing : paths)
+            // In the form a pixmap keeps, so that making one is a copy.
+            images << decode(drawing.path).convertToFormat(QImage::Format_RGB32);
+        return images;
+    });
+}
 
 void ResourceIconEngine::paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state)
 {
@@ -25,11 +53,12 @@ QSize ResourceIconEngine::actualSize(const QSize &size, QIcon::Mode mode, QIcon:
 QPixmap ResourceIconEngine::pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state)
 {
     if (const Drawing *drawing = drawnAt(size, mode, state)) {
-        // Read as PNG by Qt's own reader: otherwise every image plugin is loaded
-        // to be asked whether it reads PNG.
-        QImageReader reader(drawing->path, "png");
-        reader.setAutoDetectImageFormat(false);
-        return QPixmap::fromImage(reader.read());
+        if (decoding.valid())
+            decodedAhead = decoding.get();
+        const qsizetype index = drawing - drawings.constData();
+        if (index < decodedAhead.size() && !decodedAhead[index].isNull())
+            return QPixmap::fromImage(std::exchange(decodedAhead[index], QImage()));
+        return QPixmap::fromImage(decode(drawing->path));
     }
     return plain().pixmap(size, 1.0, mode, state);
 }
