@@ -3,11 +3,19 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+#include <system_error>
+
 FontPreload::FontPreload()
-    : worker([] { QFontDatabase::families(); })
-{ }
+{
+    try {
+        worker = std::thread([] { QFontDatabase::families(); });
+    } catch (const std::system_error &) {
+        // No thread to spare: the first text laid out fills the database.
+    }
+}
 
 FontPreload::~FontPreload()
 {
-    worker.join();
+    if (worker.joinable())
+        worker.join();
 }

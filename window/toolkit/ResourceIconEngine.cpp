@@ -4,6 +4,7 @@
 #include <QImageReader>
 #include <QPixmap>
 
+#include <system_error>
 #include <utility>
 
 namespace {
@@ -27,13 +28,17 @@ ResourceIconEngine::~ResourceIconEngine() = default;
 
 void ResourceIconEngine::decodeAhead()
 {
-    decoding = std::async(std::launch::async, [paths = drawings] {
-        QList<QImage> images;
-        for (const Drawing &drawing : paths)
-            // In the form a pixmap keeps, so that making one is a copy.
-            images << decode(drawing.path).convertToFormat(QImage::Format_RGB32);
-        return images;
-    });
+    try {
+        decoding = std::async(std::launch::async, [paths = drawings] {
+            QList<QImage> images;
+            for (const Drawing &drawing : paths)
+                // In the form a pixmap keeps, so that making one is a copy.
+                images << decode(drawing.path).convertToFormat(QImage::Format_RGB32);
+            return images;
+        });
+    } catch (const std::system_error &) {
+        // No thread to spare: each size is decoded when it is asked for.
+    }
 }
 
 void ResourceIconEngine::paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state)
