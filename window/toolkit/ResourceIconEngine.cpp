@@ -31,9 +31,12 @@ void ResourceIconEngine::decodeAhead()
     try {
         decoding = std::async(std::launch::async, [paths = drawings] {
             QList<QImage> images;
-            for (const Drawing &drawing : paths)
+            for (const Drawing &drawing : paths) {
                 // In the form a pixmap keeps, so that making one is a copy.
-                images << decode(drawing.path).convertToFormat(QImage::Format_RGB32);
+                const QImage image = decode(drawing.path);
+                images << image.convertToFormat(
+                    image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+            }
             return images;
         });
     } catch (const std::system_error &) {
