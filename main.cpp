@@ -1,5 +1,5 @@
-#include "core/toolkit/CommandLine.h"
-#include "core/toolkit/ProcessPrivacy.h"
+#include "core/process/CommandLine.h"
+#include "core/process/ProcessPrivacy.h"
 #include "window/app/ZolvenarMainForm.h"
 #include "window/toolkit/ApplicationEntry.h"
 #include "window/toolkit/FontPreload.h"
@@ -12,8 +12,8 @@ int main(int argc, char *argv[])
     // First of all: every password lives in this process's memory.
     ProcessPrivacy::apply();
     if (const auto answer = CommandLine::answer(QByteArrayList(argv + 1, argv + argc))) {
-        std::fwrite(answer->text.constData(), 1, answer->text.size(), stdout);
-        return answer->exitCode;
+        std::fwrite(answer->constData(), 1, answer->size(), stdout);
+        return 0;
     }
     // Qt's own options (-platform, -qwindowtitle, -reverse, ...) are not honoured either.
     int qtArgc = 1;

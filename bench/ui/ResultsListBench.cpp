@@ -3,6 +3,7 @@
 #include "window/toolkit/Clipboard.h"
 #include "window/toolkit/MessageBoxes.h"
 #include "window/toolkit/SaveFileDialog.h"
+#include "window/widgets/ResultsList.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

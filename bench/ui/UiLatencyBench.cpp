@@ -6,6 +6,7 @@
 #include "window/toolkit/MessageBoxes.h"
 #include "window/toolkit/ZolvenarApplication.h"
 #include "window/widgets/IntComboBox.h"
+#include "window/widgets/ResultsList.h"
 
 #include <QElapsedTimer>
 #include <QListWidget>

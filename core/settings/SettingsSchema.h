@@ -46,7 +46,7 @@ class SettingsSchema
 public:
     static constexpr const char *fileName = "Zolvenar.ini";
     static constexpr const char *section = "SETTINGS";
-    static constexpr const char *version = "0.5a";
+    static constexpr const char *version = ZOLVENAR_VERSION;
 
     // Every key, in the order a full save writes them.
     static const std::array<SettingsKey, 29> &keys();

@@ -55,7 +55,7 @@ def test_version_and_help_answer_on_standard_output_without_a_display(binary, ar
     done = run_without_a_display(binary, argument)
     assert (done.returncode, done.stderr) == (0, ""), "exit code %d, stderr: %s" % (done.returncode, done.stderr)
     assert len(done.stdout.splitlines()) == lines and done.stdout.startswith(
-        "zolvenar 0." if argument == "--version" else "Usage: zolvenar"), done.stdout
+        "zolvenar 0.5a\n" if argument == "--version" else "Usage: zolvenar"), done.stdout
 
 
 def test_a_crash_leaves_no_core_and_the_memory_stays_closed_to_the_same_user(binary):

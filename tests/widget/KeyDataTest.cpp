@@ -1,4 +1,4 @@
-#include "window/toolkit/KeyData.h"
+#include "window/x11/KeyData.h"
 
 #include <QKeyEvent>
 #include <QTest>

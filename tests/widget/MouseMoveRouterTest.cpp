@@ -1,6 +1,7 @@
 #include "window/app/MouseMoveRouter.h"
 #include "support/FormFixture.h"
 #include "window/widgets/PushCheckButton.h"
+#include "window/widgets/ResultsList.h"
 
 #include <QApplication>
 #include <QLineEdit>

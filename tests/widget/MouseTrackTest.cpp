@@ -9,6 +9,7 @@
 #include "window/toolkit/ZolvenarApplication.h"
 #include "window/widgets/IntComboBox.h"
 #include "window/widgets/PushCheckButton.h"
+#include "window/widgets/ResultsList.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -7,6 +7,7 @@
 #include "window/toolkit/Clipboard.h"
 #include "window/toolkit/PendingMessages.h"
 #include "window/widgets/PushCheckButton.h"
+#include "window/widgets/ResultsList.h"
 
 #include <QCheckBox>
 #include <QListWidget>

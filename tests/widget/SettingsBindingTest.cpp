@@ -4,7 +4,7 @@
 #include "support/core/FileBytes.h"
 #include "support/core/PlainUser.h"
 #include "window/toolkit/MessageBoxes.h"
-#include "window/toolkit/WindowFrame.h"
+#include "window/x11/WindowFrame.h"
 #include "window/widgets/IntComboBox.h"
 
 #include <QCheckBox>

@@ -6,6 +6,7 @@
 #include "window/app/MouseTrack.h"
 #include "window/toolkit/Clipboard.h"
 #include "window/toolkit/ZolvenarApplication.h"
+#include "window/widgets/ResultsList.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -3,6 +3,7 @@
 #include "window/app/ZolvenarMainForm.h"
 #include "window/widgets/IntComboBox.h"
 #include "window/widgets/PushCheckButton.h"
+#include "window/widgets/ResultsList.h"
 
 #include <QCheckBox>
 #include <QLabel>

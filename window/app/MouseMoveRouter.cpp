@@ -3,6 +3,7 @@
 #include "window/app/MouseTrack.h"
 #include "window/app/ZolvenarMainForm.h"
 #include "window/widgets/PushCheckButton.h"
+#include "window/widgets/ResultsList.h"
 
 #include <QCheckBox>
 #include <QListWidget>

@@ -8,6 +8,7 @@
 #include "window/toolkit/PendingMessages.h"
 #include "window/toolkit/SaveFileDialog.h"
 #include "window/widgets/PushCheckButton.h"
+#include "window/widgets/ResultsList.h"
 
 #include <QCheckBox>
 #include <QItemSelectionModel>

@@ -6,7 +6,7 @@
 #include "core/ini/IniSection.h"
 #include "core/settings/SettingsSchema.h"
 #include "window/app/ZolvenarMainForm.h"
-#include "window/toolkit/WindowFrame.h"
+#include "window/x11/WindowFrame.h"
 #include "window/widgets/IntComboBox.h"
 
 #include <QCheckBox>

@@ -3,6 +3,7 @@
 #include "core/toolkit/UiPoster.h"
 #include "window/app/ZolvenarMainForm.h"
 #include "window/widgets/PushCheckButton.h"
+#include "window/widgets/ResultsList.h"
 
 #include <QListWidget>
 #include <QProgressBar>

@@ -1,8 +1,8 @@
 #include "window/app/ZolvenarMainForm.h"
 
 #include "core/results/ClipboardDigest.h"
-#include "core/toolkit/ExitGuard.h"
-#include "core/toolkit/TerminationSignals.h"
+#include "core/process/ExitGuard.h"
+#include "core/process/TerminationSignals.h"
 #include "core/toolkit/UiPoster.h"
 #include "window/app/CTip.h"
 #include "window/app/MainFormLayout.h"
@@ -36,7 +36,7 @@
 
 #include <exception>
 
-const QString ZolvenarMainForm::idleTitle = QStringLiteral("Zolvenar 0.5a");
+const QString ZolvenarMainForm::idleTitle = QStringLiteral("Zolvenar " ZOLVENAR_VERSION);
 const QString ZolvenarMainForm::generateText = QStringLiteral("Click Here to Generate Passwords");
 
 ZolvenarMainForm::ZolvenarMainForm(QWidget *parent)
@@ -132,8 +132,7 @@ void ZolvenarMainForm::createControls()
     QFont bold(QStringLiteral("Verdana"), 9);
     bold.setBold(true);
     checkGen->setFont(bold);
-    resultsList = place(new ResultsList(this), "listResult", 4, 230, 604, 108);
-    listResult = resultsList;
+    listResult = place(new ResultsList(this), "listResult", 4, 230, 604, 108);
     listResult->setFont(QFont(QStringLiteral("Courier New"), 9));
     listResult->setSelectionMode(QAbstractItemView::ExtendedSelection);
     listResult->setUniformItemSizes(true); // cheap layout for long lists
@@ -243,7 +242,7 @@ void ZolvenarMainForm::connectHandlers()
     connect(buttonDelete, &QPushButton::clicked, this, &ZolvenarMainForm::deleteClick);
     connect(buttonCopy, &QPushButton::clicked, this, &ZolvenarMainForm::copyClick);
     connect(buttonSave, &QPushButton::clicked, this, &ZolvenarMainForm::saveClick);
-    connect(resultsList, &ResultsList::copyRequested, this, &ZolvenarMainForm::copySelectedKey);
+    connect(listResult, &ResultsList::copyRequested, this, &ZolvenarMainForm::copySelectedKey);
     optionControls->connectFocusLoss();
     for (QCheckBox *box : setCheckBoxes)
         connect(box, &QCheckBox::clicked, this, &ZolvenarMainForm::updateSetEdits);

@@ -10,7 +10,6 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QProgressBar;
 class QPushButton;
 class IntComboBox;
@@ -73,7 +72,7 @@ public:
     QCheckBox *checkSettingsWindow = nullptr;
     QCheckBox *checkSettings = nullptr;
     PushCheckButton *checkGen = nullptr;
-    QListWidget *listResult = nullptr;
+    ResultsList *listResult = nullptr;
     QPushButton *buttonSelectAll = nullptr;
     QPushButton *buttonDelete = nullptr;
     QPushButton *buttonCopy = nullptr;
@@ -151,7 +150,6 @@ private:
     bool askBeforeClosing();
     void clearClipboardIfOurs();
 
-    ResultsList *resultsList = nullptr; // listResult, as the class that reports its copy key
     std::shared_ptr<UiPoster> poster;
     std::unique_ptr<MainFormLayout> layout;
     std::unique_ptr<OptionControls> optionControls;

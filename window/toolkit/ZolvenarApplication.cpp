@@ -1,6 +1,6 @@
 #include "window/toolkit/ZolvenarApplication.h"
 
-#include "core/toolkit/TerminationSignals.h"
+#include "core/process/TerminationSignals.h"
 #include "window/toolkit/ErrorWindow.h"
 
 #include <QPalette>

@@ -1,6 +1,6 @@
 #include "window/widgets/IntComboBox.h"
 
-#include "window/toolkit/KeyData.h"
+#include "window/x11/KeyData.h"
 #include "window/widgets/TypedLengthEdit.h"
 
 #include <QAbstractItemView>

@@ -10,12 +10,7 @@
 class CommandLine
 {
 public:
-    struct Answer
-    {
-        QByteArray text; // for standard output
-        int exitCode = 0;
-    };
-
-    // The answer when an argument asks for one; nullopt to open the window.
-    static std::optional<Answer> answer(const QByteArrayList &arguments);
+    // The text for standard output when an argument asks for one; nullopt to open
+    // the window.
+    static std::optional<QByteArray> answer(const QByteArrayList &arguments);
 };

@@ -1,4 +1,4 @@
-#include "core/toolkit/TerminationSignals.h"
+#include "core/process/TerminationSignals.h"
 
 #include <QCoreApplication>
 #include <QMetaMethod>

@@ -1,4 +1,4 @@
-#include "window/toolkit/WindowFrame.h"
+#include "window/x11/WindowFrame.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "core/toolkit/ProcessPrivacy.h"
+#include "core/process/ProcessPrivacy.h"
 
 #include <sys/prctl.h>
 #include <sys/resource.h>

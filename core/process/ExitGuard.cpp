@@ -1,4 +1,4 @@
-#include "core/toolkit/ExitGuard.h"
+#include "core/process/ExitGuard.h"
 
 #include <cstdlib>
 #include <mutex>

@@ -1,0 +1,48 @@
+# Fails when a file includes one from a room of its own rank or above: includes
+# point down only, so no two rooms can ever include each other.
+# Usage: cmake -DROOT=<source dir> -P RoomIncludes.cmake
+set(ranks
+  core/toolkit=0 core/process=0
+  core/generation=1 core/ini=1 core/results=1 core/settings=2
+  window/x11=3 window/toolkit=3 window/widgets=4 window/app=5)
+function(rank_of room out)
+  foreach(entry ${ranks})
+    string(REPLACE "=" ";" pair "${entry}")
+    list(GET pair 0 name)
+    if(name STREQUAL room)
+      list(GET pair 1 value)
+      set(${out} ${value} PARENT_SCOPE)
+      return()
+    endif()
+  endforeach()
+  set(${out} "" PARENT_SCOPE)
+endfunction()
+
+file(GLOB_RECURSE sources RELATIVE "${ROOT}" "${ROOT}/core/*.cpp" "${ROOT}/core/*.h" "${ROOT}/window/*.cpp"
+     "${ROOT}/window/*.h")
+set(offenders "")
+foreach(source ${sources})
+  string(REGEX MATCH "^[a-z]+/[a-z0-9]+" room "${source}")
+  rank_of(${room} own)
+  if(own STREQUAL "")
+    list(APPEND offenders "${source}: room ${room} has no rank here")
+    continue()
+  endif()
+  file(STRINGS "${ROOT}/${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"(core|window)/")
+  foreach(line ${includes})
+    string(REGEX MATCH "(core|window)/[a-z0-9]+" target "${line}")
+    if(target STREQUAL room)
+      continue()
+    endif()
+    rank_of(${target} other)
+    if(other STREQUAL "" OR NOT other LESS own)
+      list(APPEND offenders "${source} (${room}) includes ${target}")
+    endif()
+  endforeach()
+endforeach()
+if(offenders)
+  list(JOIN offenders "\n" text)
+  message(FATAL_ERROR "includes that do not point down:\n${text}")
+endif()
+list(LENGTH sources count)
+message(STATUS "${count} files include only rooms below their own")
