@@ -291,16 +291,16 @@ void ResultsActionsTest::copyPutsExportTextOnClipboard_data()
     QTest::addColumn<bool>("unsavedAfter");
 
     const QStringList three { "abc", "def", "ghi" };
-    QTest::newRow("three items, 13 bytes") << three << QList<int> {} << false << QByteArray("abc\r\ndef\r\nghi")
-                                           << false;
+    QTest::newRow("three items, 13 bytes")
+        << three << QList<int> {} << false << QByteArray("abc\r\ndef\r\nghi") << false;
     QTest::newRow("single item, exactly its text")
         << QStringList { "k#9Lp" } << QList<int> {} << false << QByteArray("k#9Lp") << false;
     QTest::newRow("cleared on exit: kept out of clipboard histories")
         << three << QList<int> {} << true << QByteArray("abc\r\ndef\r\nghi") << false;
     QTest::newRow("the list's copy key: the selected ones, recorded, the rest still unsaved")
         << three << QList<int> { 2, 0 } << true << QByteArray("abc\r\nghi") << true;
-    QTest::newRow("the list's copy key over every row") << three << QList<int> { 0, 1, 2 } << false
-                                                        << QByteArray("abc\r\ndef\r\nghi") << false;
+    QTest::newRow("the list's copy key over every row")
+        << three << QList<int> { 0, 1, 2 } << false << QByteArray("abc\r\ndef\r\nghi") << false;
 }
 
 void ResultsActionsTest::copyPutsExportTextOnClipboard()

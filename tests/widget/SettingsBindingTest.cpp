@@ -4,8 +4,8 @@
 #include "support/core/FileBytes.h"
 #include "support/core/PlainUser.h"
 #include "window/toolkit/MessageBoxes.h"
-#include "window/x11/WindowFrame.h"
 #include "window/widgets/IntComboBox.h"
+#include "window/x11/WindowFrame.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -6,9 +6,9 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QMimeData>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -109,8 +109,8 @@ void ToolkitDialogsTest::saveDialogIsConfiguredFieldByField()
 
     ModalWatch::whenOpen<QFileDialog>([](QFileDialog &dialog) { dialog.reject(); });
     QVERIFY(!dialog.show(nullptr));
-    QCOMPARE(QDir(toolkitSettings.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-        QStringList());
+    QCOMPARE(
+        QDir(toolkitSettings.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
 }
 
 void ToolkitDialogsTest::saveDialogRefusesLongInitialNames()

@@ -17,9 +17,9 @@
 namespace {
 
 // In the order of the form's numeric combo boxes: min length, max length, count, strength, generators.
-constexpr std::array<GenerationOptions::Range, 5> comboLimits = { GenerationOptions::lengthRange,
-    GenerationOptions::lengthRange, GenerationOptions::countRange, GenerationOptions::strengthRange,
-    GenerationOptions::generatorRange };
+constexpr std::array<GenerationOptions::Range, 5> comboLimits
+    = { GenerationOptions::lengthRange, GenerationOptions::lengthRange, GenerationOptions::countRange,
+          GenerationOptions::strengthRange, GenerationOptions::generatorRange };
 
 void addRange(QStringList &items, int from, int to, int step)
 {

@@ -6,8 +6,8 @@
 #include "core/ini/IniSection.h"
 #include "core/settings/SettingsSchema.h"
 #include "window/app/ZolvenarMainForm.h"
-#include "window/x11/WindowFrame.h"
 #include "window/widgets/IntComboBox.h"
+#include "window/x11/WindowFrame.h"
 
 #include <QCheckBox>
 #include <QEvent>

@@ -1,8 +1,8 @@
 #include "window/app/ZolvenarMainForm.h"
 
-#include "core/results/ClipboardDigest.h"
 #include "core/process/ExitGuard.h"
 #include "core/process/TerminationSignals.h"
+#include "core/results/ClipboardDigest.h"
 #include "core/toolkit/UiPoster.h"
 #include "window/app/CTip.h"
 #include "window/app/MainFormLayout.h"
@@ -127,8 +127,7 @@ void ZolvenarMainForm::createControls()
     checkClearClipboard = check("checkClearClipboard", "Clear Clipboard on Exit", 372, 136, 220);
     checkSettingsWindow = check("checkSettingsWindow", "Remember Window Position", 372, 156, 220);
     checkSettings = check("checkSettings", "Save Settings on Exit", 372, 176, 220);
-    checkGen = place(
-        new PushCheckButton(generateText, this), "checkGen", 4, 198, 604, 28);
+    checkGen = place(new PushCheckButton(generateText, this), "checkGen", 4, 198, 604, 28);
     QFont bold(QStringLiteral("Verdana"), 9);
     bold.setBold(true);
     checkGen->setFont(bold);
@@ -353,8 +352,7 @@ void ZolvenarMainForm::onFormClosing(bool &cancel)
         // nobody is left to see the error.
         try {
             clearClipboardIfOurs();
-        } catch (...) {
-        }
+        } catch (...) { }
     }
     saveSettings();
 }

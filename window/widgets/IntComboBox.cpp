@@ -1,7 +1,7 @@
 #include "window/widgets/IntComboBox.h"
 
-#include "window/x11/KeyData.h"
 #include "window/widgets/TypedLengthEdit.h"
+#include "window/x11/KeyData.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
