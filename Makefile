@@ -2,7 +2,7 @@
 JOBS := $(shell nproc)
 CTEST := ctest --output-on-failure --no-tests=error
 
-.PHONY: build run test test-unit test-widget test-e2e test-sanitize test-tsan test-fuzz bench bench-quality format package clean
+.PHONY: build run test test-unit test-widget test-e2e test-sanitize test-tsan test-fuzz bench bench-quality format check-format package clean
 
 build:
 	./scripts/setup.sh build
@@ -48,6 +48,11 @@ bench-quality: build
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Fails on any source file that `make format` would change.
+check-format:
+	./scripts/setup.sh build
+	./scripts/check-format.sh
 
 package: build
 	cd build && cpack -G DEB

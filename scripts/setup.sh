@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 build_dir=${1:-build}
 shift || true
 
-# Build: compiler, CMake, Qt 6, libxcb for reading the window frame. End-to-end runs:
+# Build: compiler, CMake, clang-format for the format check, Qt 6, libxcb for reading
+# the window frame. End-to-end runs:
 # Xvfb, xdotool for input, xclip for the clipboard, python3-xlib for the close request,
 # imagemagick for screenshots, openbox for the runs under a window manager, xsm (and
 # iceauth from x11-xserver-utils) for a real session manager, weston and Qt's Wayland
@@ -16,7 +17,7 @@ shift || true
 # Package checks: dpkg-dev for the shared-library dependencies, the desktop entry,
 # AppStream and manual page validators, lintian for the built package.
 packages=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxkbcommon-dev libxcb1-dev
   xvfb xauth xdotool xclip x11-utils python3 python3-xlib imagemagick openbox
   x11-session-utils x11-xserver-utils weston qt6-wayland adwaita-qt6 x11-xkb-utils
