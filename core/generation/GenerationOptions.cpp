@@ -19,6 +19,9 @@ GenerationOptions GenerationOptions::fromInputs(const Inputs &inputs)
     options.generators = parseOptionInt(inputs.generators);
     options.clamp();
     options.charPool = buildPool(inputs);
+    options.mixSystemRandom = inputs.mixSystemRandom;
+    options.requireEachSet = inputs.requireEachSet;
+    options.requiredSets = buildRequiredSets(inputs, options.charPool);
     return options;
 }
 
@@ -78,6 +81,52 @@ std::string GenerationOptions::buildPool(const Inputs &inputs)
             pool.push_back(static_cast<char>(value));
     }
     return pool;
+}
+
+std::vector<std::string> GenerationOptions::buildRequiredSets(const Inputs &inputs, const std::string &pool)
+{
+    std::vector<std::string> sets;
+    for (const CharacterSet *set :
+        { &inputs.lowerCase, &inputs.upperCase, &inputs.number, &inputs.symbol, &inputs.includeCustom }) {
+        if (!set->ticked)
+            continue;
+        // Exclusions work on code points, so a set is filtered as the pool was.
+        std::string text = set->text;
+        if (inputs.similar.ticked)
+            text = removeMatching(text, inputs.similar.text);
+        if (inputs.excludeCustom.ticked)
+            text = removeMatching(text, inputs.excludeCustom.text);
+        std::string kept;
+        for (const char ch : pool) {
+            if (text.find(ch) != std::string::npos)
+                kept.push_back(ch);
+        }
+        if (!kept.empty())
+            sets.push_back(std::move(kept));
+    }
+    return sets;
+}
+
+bool GenerationOptions::tooShortForEachSet() const
+{
+    return requireEachSet && static_cast<std::size_t>(minLength) < requiredSets.size();
+}
+
+std::string GenerationOptions::tooShortForEachSetMessage() const
+{
+    return "The Minimum Length must be at least " + std::to_string(requiredSets.size())
+        + " to hold a character of each ticked set";
+}
+
+bool GenerationOptions::holdsEachSet(std::string_view password) const
+{
+    if (!requireEachSet)
+        return true;
+    for (const std::string &set : requiredSets) {
+        if (password.find_first_of(set) == std::string_view::npos)
+            return false;
+    }
+    return true;
 }
 
 std::string GenerationOptions::weakSettingsMessage() const

@@ -1,0 +1,30 @@
+#pragma once
+
+class GenerationOptions;
+
+// What one password is worth with the given options, in bits of min-entropy: the
+// smaller of what a password of the minimum length can hold (output) and what the
+// samples put into its digests (input).
+class StrengthModel
+{
+public:
+    enum class Limit {
+        length, // the output side: the pool and the minimum length
+        samples, // the input side: one bit credited per sample
+        systemRandom, // the system's randomness is mixed in: the output side alone
+    };
+
+    struct Figure
+    {
+        double bits = 0; // rounded down to one decimal
+        Limit limit = Limit::length;
+        // With each set required, no password of the minimum length can hold them all.
+        bool impossible = false;
+    };
+
+    static Figure of(const GenerationOptions &options);
+
+    // Unrounded sides, for the figure and its tests.
+    static double outputBits(const GenerationOptions &options);
+    static double inputBits(const GenerationOptions &options);
+};
