@@ -5,22 +5,19 @@
 #include "core/ini/IniKey.h"
 #include "core/ini/IniSection.h"
 #include "core/settings/SettingsSchema.h"
+#include "window/app/WindowPlacement.h"
 #include "window/app/ZolvenarMainForm.h"
 #include "window/widgets/IntComboBox.h"
-#include "window/x11/WindowFrame.h"
 
 #include <QCheckBox>
-#include <QEvent>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QScreen>
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 
 namespace {
-
-constexpr Qt::WindowStates abnormal = Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen;
 
 bool settingsFileExists()
 {
@@ -31,10 +28,8 @@ bool settingsFileExists()
 
 SettingsBinding::SettingsBinding(ZolvenarMainForm &form)
     : form(form)
-    , frame(std::make_unique<WindowFrame>(form))
-{
-    connect(frame.get(), &WindowFrame::changed, this, &SettingsBinding::frameChanged);
-}
+    , placement(std::make_unique<WindowPlacement>(form))
+{ }
 
 SettingsBinding::~SettingsBinding() = default;
 
@@ -62,7 +57,7 @@ void SettingsBinding::loadSettings()
     // document and applies nothing. A control that cannot be found is a
     // programming error and goes to the error boundary.
     if (!settingsFileExists())
-        centreWhenFirstShown();
+        placement->centreWhenFirstShown();
     else
         applySettings();
     form.updateSetEdits();
@@ -98,7 +93,7 @@ void SettingsBinding::applySettings()
             if (restore)
                 restoreWindow(*settings);
             else
-                centreWhenFirstShown();
+                placement->centreWhenFirstShown();
             break;
         }
         case SettingKind::Version:
@@ -115,133 +110,13 @@ void SettingsBinding::applySettings()
 
 void SettingsBinding::restoreWindow(const IniSection &settings)
 {
-    // Width and height first: the clamps of top and left depend on them.
-    const auto apply = [&](const char *name, const auto &change) {
-        if (const IniKey *stored = settings.findKey(name))
-            change(SettingsSchema::parseInt(stored->value()));
-        else
-            centreWhenFirstShown();
+    const auto stored = [&settings](const char *name) -> std::optional<int> {
+        if (const IniKey *key = settings.findKey(name))
+            return SettingsSchema::parseInt(key->value());
+        return std::nullopt;
     };
-    apply("WIDTH", [&](int value) { form.resize(SettingsSchema::clampWidth(value), form.height()); });
-    apply("HEIGHT", [&](int value) { form.resize(form.width(), SettingsSchema::clampHeight(value)); });
-    apply(
-        "TOP", [&](int value) { form.move(form.x(), SettingsSchema::clampTop(value, form.frameGeometry().height())); });
-    apply("LEFT",
-        [&](int value) { form.move(SettingsSchema::clampLeft(value, form.frameGeometry().width()), form.y()); });
-    // The stored bounds are outer ones, but until the window manager has framed the
-    // window they can only be set as its inner ones: they are set again once the
-    // frame is known, or the window would grow by its frame at every start.
-    fit.outer = form.frameGeometry();
-    fit.outerWidth = settings.findKey("WIDTH");
-    fit.outerHeight = settings.findKey("HEIGHT");
-    fit.pending = true;
-    if (settings.getValue("MAXIMIZED") == "TRUE") {
-        // The window manager keeps the bounds a window has when it is maximized for
-        // its restore, so under one they must be right first.
-        if (frame->managed())
-            fit.maximize = true;
-        else
-            form.setWindowState(form.windowState() | Qt::WindowMaximized);
-    }
-}
-
-void SettingsBinding::centreWhenFirstShown()
-{
-    fit.centre = true;
-    fit.pending = true;
-    if (centreOnShow)
-        return;
-    centreOnShow = true;
-    form.installEventFilter(this);
-}
-
-bool SettingsBinding::eventFilter(QObject *watched, QEvent *event)
-{
-    // The show event comes before the window is mapped, so it appears in place.
-    if (watched == &form && event->type() == QEvent::Show && centreOnShow) {
-        centreOnShow = false;
-        form.removeEventFilter(this);
-        centre();
-    }
-    return QObject::eventFilter(watched, event);
-}
-
-void SettingsBinding::frameChanged()
-{
-    // Both the window manager's word and Qt's: either may lag behind the other.
-    if (!form.isVisible() || (form.windowState() & abnormal) || !frame->normalState())
-        return;
-    if (!fit.pending) {
-        lastSeen = frame->bounds();
-        return;
-    }
-    const std::optional<QMargins> extents = frame->extents();
-    if (!extents)
-        return;
-    fit.pending = false;
-    QRect outer(fit.outer.topLeft(), form.size().grownBy(*extents));
-    if (fit.outerWidth)
-        outer.setWidth(fit.outer.width());
-    if (fit.outerHeight)
-        outer.setHeight(fit.outer.height());
-    if (fit.centre)
-        outer.moveTopLeft(centredPosition(outer.size()));
-    // An inner geometry places the client area itself, whatever the frame.
-    form.setGeometry(outer.marginsRemoved(*extents));
-    lastSeen = outer;
-    if (fit.maximize)
-        form.setWindowState(form.windowState() | Qt::WindowMaximized);
-}
-
-QPoint SettingsBinding::centredPosition(QSize outer) const
-{
-    const QScreen *screen = form.screen();
-    if (!screen)
-        return form.frameGeometry().topLeft();
-    const QRect area = screen->availableGeometry();
-    return { area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2 };
-}
-
-void SettingsBinding::centre()
-{
-    if (form.screen())
-        form.move(centredPosition(form.frameGeometry().size()));
-}
-
-QRect SettingsBinding::restoreForSave()
-{
-    if (fit.pending && (fit.maximize || form.isMaximized())) {
-        // Never shown restored: still the bounds that were applied. Qt's restored
-        // bounds would add a frame that was never around them.
-        QRect applied = fit.outer;
-        if (fit.centre)
-            applied.moveTopLeft(centredPosition(applied.size()));
-        return applied;
-    }
-    if (!(form.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
-        const QRect bounds = frame->bounds();
-        form.setWindowState(form.windowState() & ~abnormal);
-        return bounds;
-    }
-    // Qt's restored bounds are the client area's, and miss what a window manager did
-    // behind its back; without one they are right, with the current frame around them.
-    const QRect outer = form.frameGeometry();
-    const QRect inner = form.geometry();
-    const QRect qtBounds = form.normalGeometry().adjusted(outer.left() - inner.left(), outer.top() - inner.top(),
-        outer.right() - inner.right(), outer.bottom() - inner.bottom());
-    const QRect maximized = frame->bounds();
-    form.setWindowState(form.windowState() & ~abnormal);
-    // Only the window manager knows where the window goes back to.
-    if (frame->managed())
-        return frame->waitRestored(maximized).value_or(qtBounds);
-    return qtBounds;
-}
-
-QRect SettingsBinding::lastSeenBounds() const
-{
-    if (fit.pending && !fit.centre)
-        return fit.outer; // the frame never came: still the bounds that were applied
-    return lastSeen.isValid() ? lastSeen : form.frameGeometry();
+    placement->applyStored(
+        { stored("WIDTH"), stored("HEIGHT"), stored("TOP"), stored("LEFT"), settings.getValue("MAXIMIZED") == "TRUE" });
 }
 
 void SettingsBinding::saveSettings()
@@ -274,10 +149,7 @@ void SettingsBinding::save(bool asLastSeen)
 void SettingsBinding::writeFullSave(Ini &ini, bool asLastSeen)
 {
     IniSection &settings = ini.addSection(SettingsSchema::section);
-    // A window still waiting for its frame to be maximized counts as maximized.
-    // Closed right after the user restored it, only the window manager knows.
-    const bool maximized = (asLastSeen ? form.isMaximized() : frame->maximized()) || (fit.pending && fit.maximize);
-    const QRect bounds = asLastSeen ? lastSeenBounds() : restoreForSave();
+    const WindowPlacement::SavedBounds window = asLastSeen ? placement->boundsAsLastSeen() : placement->boundsToSave();
     for (const SettingsKey &key : SettingsSchema::keys()) {
         QByteArray value;
         switch (key.kind) {
@@ -295,20 +167,20 @@ void SettingsBinding::writeFullSave(Ini &ini, bool asLastSeen)
             value = control<IntComboBox>(key.control).currentText().toUtf8();
             break;
         case SettingKind::Maximized:
-            value = SettingsSchema::boolText(maximized);
+            value = SettingsSchema::boolText(window.maximized);
             break;
         case SettingKind::Left:
         case SettingKind::Top:
             // Where the window is cannot be known: the stored place stays as it was.
-            if (!WindowFrame::placesKnown())
+            if (!WindowPlacement::placesKnown())
                 continue;
-            value = QByteArray::number(key.kind == SettingKind::Left ? bounds.left() : bounds.top());
+            value = QByteArray::number(key.kind == SettingKind::Left ? window.outer.left() : window.outer.top());
             break;
         case SettingKind::Width:
-            value = QByteArray::number(bounds.width());
+            value = QByteArray::number(window.outer.width());
             break;
         case SettingKind::Height:
-            value = QByteArray::number(bounds.height());
+            value = QByteArray::number(window.outer.height());
             break;
         case SettingKind::Saved:
             value = "TRUE";

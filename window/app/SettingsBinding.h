@@ -1,26 +1,21 @@
 #pragma once
 
-#include <QObject>
-#include <QRect>
-
 #include <memory>
 
 class Ini;
 class IniSection;
-class QCheckBox;
-class WindowFrame;
+class WindowPlacement;
 class ZolvenarMainForm;
 
-// Applies Zolvenar.ini to the window's controls and geometry and writes them back.
-// A file that cannot be read applies nothing, and a failed save keeps the earlier
-// file without a word: the settings are a convenience and never stop the program.
-class SettingsBinding : public QObject
+// Applies Zolvenar.ini to the window's controls and writes them back; the window's
+// bounds go through its WindowPlacement. A file that cannot be read applies
+// nothing, and a failed save keeps the earlier file without a word: the settings
+// are a convenience and never stop the program.
+class SettingsBinding
 {
-    Q_OBJECT
-
 public:
     explicit SettingsBinding(ZolvenarMainForm &form);
-    ~SettingsBinding() override;
+    ~SettingsBinding();
 
     void resetCharacterSettings();
     void loadSettings();
@@ -30,36 +25,14 @@ public:
     void saveSettingsAsLastSeen();
     void resetClick();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void applySettings();
     void restoreWindow(const IniSection &settings);
     void save(bool asLastSeen);
     void writeFullSave(Ini &ini, bool asLastSeen);
     void writeShortSave(Ini &ini);
-    void centreWhenFirstShown();
-    void frameChanged();
-    QPoint centredPosition(QSize outer) const;
-    void centre();
-    // Sets the window to the normal state and returns its outer bounds in it.
-    QRect restoreForSave();
-    QRect lastSeenBounds() const;
     template <typename Control> Control &control(const char *name) const;
 
     ZolvenarMainForm &form;
-    std::unique_ptr<WindowFrame> frame;
-    bool centreOnShow = false;
-    QRect lastSeen; // outer bounds, the last time the window was seen in the normal state
-    // What the window still needs once its frame is known.
-    struct
-    {
-        bool pending = false;
-        QRect outer; // as applied while the frame was unknown
-        bool outerWidth = false; // the width and height above are outer ones
-        bool outerHeight = false;
-        bool centre = false;
-        bool maximize = false;
-    } fit;
+    std::unique_ptr<WindowPlacement> placement;
 };
