@@ -96,6 +96,17 @@ int SettingsSchema::parseInt(const QByteArray &value)
     return int(result);
 }
 
+QByteArray SettingsSchema::loadedSet(const QByteArray &stored)
+{
+    if (stored.size() <= maxSetBytes)
+        return stored;
+    // A character's bytes after its first are 10xxxxxx, and it has three of them at most.
+    qsizetype end = maxSetBytes;
+    for (int back = 0; back < 3 && (static_cast<unsigned char>(stored[end]) & 0xC0) == 0x80; ++back)
+        --end;
+    return stored.left(end);
+}
+
 int SettingsSchema::clampWidth(int value)
 {
     return clampBelow(value, maxWidth);

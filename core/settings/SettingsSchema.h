@@ -59,6 +59,17 @@ public:
     // digits count as 0. Saturates at the int range, the clamps follow anyway.
     static int parseInt(const QByteArray &value);
 
+    // The most of a character set's stored value that loads into its text box, in
+    // bytes. A set is typed with at most 256 characters, a pool draws on the 95
+    // printable ASCII characters and exclusion patterns are short, so no real set
+    // comes near it. A text box takes 45 to 70 bytes of memory for each character it
+    // holds (a 15 MB set took a gigabyte); at this bound each of the seven takes
+    // about 3 MB.
+    static constexpr qsizetype maxSetBytes = 64 * 1024;
+    // A set's stored value as it loads: at most maxSetBytes, cut before the UTF-8
+    // character that would cross the bound.
+    static QByteArray loadedSet(const QByteArray &stored);
+
     // The bounds are fixed, whatever the screen's size; each clamps from above first.
     static int clampWidth(int value);
     static int clampHeight(int value);

@@ -1,5 +1,6 @@
 #include "window/app/SettingsBinding.h"
 #include "core/ini/Ini.h"
+#include "core/settings/SettingsSchema.h"
 #include "support/FormFixture.h"
 #include "support/core/FileBytes.h"
 #include "support/core/PlainUser.h"
@@ -352,15 +353,22 @@ void SettingsBindingTest::textRoundTrips_data()
 {
     QTest::addColumn<QString>("setText");
     QTest::addColumn<QString>("numberText");
-    QTest::newRow("non-ASCII") << QStringLiteral("äöü€\U0001D11E") << QStringLiteral("16");
+    QTest::addColumn<QString>("loaded"); // the set's box after a restart
+    QTest::newRow("non-ASCII") << QStringLiteral("äöü€\U0001D11E") << QStringLiteral("16")
+                               << QStringLiteral("äöü€\U0001D11E");
     QTest::newRow("longer than a line edit keeps by default")
-        << QString(40000, QLatin1Char('a')) << QString(40000, QLatin1Char('7'));
+        << QString(40000, QLatin1Char('a')) << QString(40000, QLatin1Char('7')) << QString(40000, QLatin1Char('a'));
+    // The euro sign's three bytes straddle the bound.
+    const QString beforeBound(int(SettingsSchema::maxSetBytes) - 1, QLatin1Char('a'));
+    QTest::newRow("a set beyond the bound loads cut between characters, the file keeps it whole")
+        << beforeBound + QStringLiteral("€") + QString(100000, QLatin1Char('b')) << QStringLiteral("16") << beforeBound;
 }
 
 void SettingsBindingTest::textRoundTrips()
 {
     QFETCH(QString, setText);
     QFETCH(QString, numberText);
+    QFETCH(QString, loaded);
     {
         ZolvenarMainForm form;
         form.checkSettings->setChecked(true);
@@ -372,8 +380,10 @@ void SettingsBindingTest::textRoundTrips()
     QVERIFY(saved.contains("\r\nINCLUDECUSTOMSET=" + setText.toUtf8() + "\r\n"));
     QVERIFY(saved.contains("\r\nMINLENGTH=" + numberText.toUtf8() + "\r\n"));
     ZolvenarMainForm form;
-    QCOMPARE(form.editIncludeCustom->text(), setText);
+    QCOMPARE(form.editIncludeCustom->text(), loaded);
     QCOMPARE(form.comboMinLength->currentText(), numberText);
+    form.saveSettings();
+    QVERIFY(FileBytes::read(iniName).contains("\r\nINCLUDECUSTOMSET=" + setText.toUtf8() + "\r\n"));
 }
 
 void SettingsBindingTest::reset_data()

@@ -81,7 +81,7 @@ void SettingsBinding::applySettings()
             break;
         case SettingKind::Text:
             if (stored)
-                control<QLineEdit>(key.control).setText(QString::fromUtf8(stored->value()));
+                control<QLineEdit>(key.control).setText(QString::fromUtf8(SettingsSchema::loadedSet(stored->value())));
             break;
         case SettingKind::Number:
             if (stored)
@@ -160,9 +160,15 @@ void SettingsBinding::writeFullSave(Ini &ini, bool asLastSeen)
         case SettingKind::RestoreWindow:
             value = SettingsSchema::boolText(control<QCheckBox>(key.control).isChecked());
             break;
-        case SettingKind::Text:
+        case SettingKind::Text: {
             value = control<QLineEdit>(key.control).text().toUtf8();
+            // A set that loaded cut and was not changed since keeps all that is stored.
+            const IniKey *stored = settings.findKey(key.name);
+            if (stored && stored->value().size() > SettingsSchema::maxSetBytes
+                && SettingsSchema::loadedSet(stored->value()) == value)
+                continue;
             break;
+        }
         case SettingKind::Number:
             value = control<IntComboBox>(key.control).currentText().toUtf8();
             break;

@@ -78,7 +78,7 @@ void ZolvenarMainForm::createControls()
     // Empty until resetCharacterSettings gives the sets their default texts.
     auto edit = [this](const char *name, int y) {
         auto *box = place(new TypedLengthEdit(this), name, 132, y, 232, 20);
-        // Room for any set a user would type; loaded text is never cut.
+        // Room for any set a user would type; loaded text is bound only by SettingsSchema::maxSetBytes.
         box->setMaxTypedLength(256);
         return box;
     };
