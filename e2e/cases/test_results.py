@@ -2,6 +2,7 @@
 clipboard at exit."""
 
 import os
+import shutil
 import tempfile
 
 import harness
@@ -69,6 +70,87 @@ def test_copy_and_save_give_the_same_crlf_text(binary):
         s.close()
         assert s.wait_exit(15) == 0, "the window did not close without a question"
     assert os.listdir(toolkit_settings) == [], "the save dialog left %s" % os.listdir(toolkit_settings)
+
+
+def newest_window(s, title, count=2):
+    """A box a dialog opens over itself carries the dialog's title; the newer window
+    has the higher id."""
+    return max(s.wait_until(lambda: len(s._visible_windows(title)) >= count and s._visible_windows(title), 15,
+                            "%d windows titled %r" % (count, title)))
+
+
+def save_as(s, path):
+    s.click(*SAVE)
+    s.find_window("Save passwords as...", 15)
+    s.key("ctrl+a")
+    s.type(path)
+    s.key("Return")
+
+
+def test_save_refuses_another_users_link_in_a_shared_directory(binary):
+    other = harness.PLAIN_USER - 1
+    shared = tempfile.mkdtemp(prefix="zolvenar-e2e-shared-")
+    theirs = tempfile.mkdtemp(prefix="zolvenar-e2e-theirs-")
+    try:
+        os.chmod(shared, 0o1777)  # as the system's temporary directory is
+        os.chmod(theirs, 0o755)
+        os.chown(theirs, other, other)
+        target = os.path.join(theirs, "planted.txt")
+        with open(target, "w") as f:
+            f.write("theirs")
+        os.chmod(target, 0o666)
+        os.chown(target, other, other)
+        link = os.path.join(shared, "Password.txt")
+        os.symlink(target, link)
+        os.lchown(link, other, other)
+        with harness.Session(binary, files={"Zolvenar.ini": settings(False)}, plain_user=True) as s:
+            generate(s)
+            main_window = s.window
+            save_as(s, link)
+            s.window = newest_window(s, "Save passwords as...")  # Qt's "replace it?"
+            s.key("alt+y")
+            s.window = main_window
+            s.answer("Zolvenar", "alt+c")  # the error window's Continue
+            # Still unsaved: closing asks first.
+            s.close()
+            s.answer("Zolvenar", "alt+y")
+            assert s.wait_exit(15) == 0, s.stderr()
+        with open(target) as f:
+            assert f.read() == "theirs"
+        assert os.listdir(theirs) == ["planted.txt"], os.listdir(theirs)
+    finally:
+        shutil.rmtree(shared)
+        shutil.rmtree(theirs)
+
+
+def test_save_dialog_reads_no_file_it_lists(binary):
+    # Run as root, the program could read /proc/kmsg, which blocks until the kernel logs.
+    workdir = tempfile.mkdtemp(prefix="zolvenar-e2e-strace-")
+    try:
+        log = os.path.join(workdir, "opened")
+        traced = os.path.join(workdir, "traced")
+        with open(traced, "w") as f:
+            # Threads followed, programs it starts (a session bus) left alone.
+            f.write('#!/bin/sh\nexec strace -f -b execve -qq -e trace=open,openat -o %s %s "$@"\n'
+                    % (log, os.path.abspath(binary)))
+        os.chmod(traced, 0o755)
+        with harness.Session(traced, files={"Zolvenar.ini": settings(False)}) as s:
+            generate(s)
+            main_window = s.window
+            save_as(s, "/proc")  # the dialog lists /proc
+            s.key("ctrl+a")
+            s.type("/proc/version")
+            s.key("Return")
+            s.window = main_window
+            s.answer("Zolvenar", "alt+c")  # "/proc/version.txt" cannot be made
+            s.close()
+            s.answer("Zolvenar", "alt+y")
+            assert s.wait_exit(15) == 0, s.stderr()
+        with open(log) as f:
+            opened = [line for line in f if '"/proc/kmsg"' in line or '"/proc/version"' in line]
+        assert opened == [], opened
+    finally:
+        shutil.rmtree(workdir)
 
 
 def test_clear_on_exit_empties_our_passwords(binary):

@@ -4,17 +4,22 @@
 #include "window/toolkit/PendingMessages.h"
 #include "window/toolkit/SaveFileDialog.h"
 
+#include <QAbstractFileIconProvider>
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QMimeDatabase>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <stdexcept>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 class ToolkitDialogsTest : public QObject
 {
@@ -28,6 +33,8 @@ private Q_SLOTS:
     void saveFilterTurnsIntoQtsForm();
     void saveDialogIsConfiguredFieldByField();
     void saveDialogRefusesLongInitialNames();
+    void saveDialogTakesANewNameOrARegularFile_data();
+    void saveDialogTakesANewNameOrARegularFile();
     void questionBoxDefaultsToNoAndErrorBoxHasOk();
     void clipboardRoundTripsUtf8();
     void pendingMessagesStopOnceQuitting();
@@ -46,6 +53,7 @@ void ToolkitDialogsTest::initTestCase()
 void ToolkitDialogsTest::cleanup()
 {
     SaveFileDialog::setHook({});
+    MessageBoxes::setErrorHook({});
     PendingMessages::setQuitting(false);
 }
 
@@ -77,8 +85,14 @@ void ToolkitDialogsTest::saveFilterTurnsIntoQtsForm()
 
 void ToolkitDialogsTest::saveDialogIsConfiguredFieldByField()
 {
-    QString title, suffix, selected;
+    QString title, suffix, selected, typeShown;
     QStringList filters;
+    QTemporaryDir folder; // nothing there to ask about overwriting
+    // A picture by its content, nothing by its name.
+    const QString picture = folder.filePath(QStringLiteral("picture"));
+    QFile pictureFile(picture);
+    QVERIFY(pictureFile.open(QIODevice::WriteOnly) && pictureFile.write("\x89PNG\r\n\x1a\n") == 8);
+    pictureFile.close();
     bool confirmsOverwrite = false;
     QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
     ModalWatch::whenOpen<QFileDialog>([&](QFileDialog &dialog) {
@@ -87,6 +101,7 @@ void ToolkitDialogsTest::saveDialogIsConfiguredFieldByField()
         filters = dialog.nameFilters();
         confirmsOverwrite = !dialog.testOption(QFileDialog::DontConfirmOverwrite);
         mode = dialog.acceptMode();
+        typeShown = dialog.iconProvider()->type(QFileInfo(picture));
         // Choosing every file keeps the name as it is.
         dialog.selectNameFilter(filters.value(1));
         selected = dialog.selectedFiles().value(0);
@@ -95,7 +110,6 @@ void ToolkitDialogsTest::saveDialogIsConfiguredFieldByField()
     SaveFileDialog dialog;
     dialog.title = QStringLiteral("Save Passwords");
     dialog.filter = QStringLiteral("Text Files|*.txt|All Files|*.*");
-    QTemporaryDir folder; // nothing there to ask about overwriting
     dialog.fileName = folder.filePath(QStringLiteral("Password.txt"));
     dialog.defaultExtension = QStringLiteral(".txt");
     QVERIFY(dialog.show(nullptr));
@@ -106,6 +120,8 @@ void ToolkitDialogsTest::saveDialogIsConfiguredFieldByField()
     QCOMPARE(mode, QFileDialog::AcceptSave);
     QCOMPARE(selected, folder.filePath(QStringLiteral("Password.txt")));
     QCOMPARE(dialog.fileName, selected);
+    // Read, a file may block for ever: /proc/kmsg, a FIFO behind a link.
+    QCOMPARE(typeShown, QMimeDatabase().mimeTypeForName(QStringLiteral("application/octet-stream")).comment());
 
     ModalWatch::whenOpen<QFileDialog>([](QFileDialog &dialog) { dialog.reject(); });
     QVERIFY(!dialog.show(nullptr));
@@ -134,6 +150,48 @@ void ToolkitDialogsTest::saveDialogRefusesLongInitialNames()
         QCOMPARE(QString::fromUtf8(error.what()), QStringLiteral("Invalid file name"));
     }
     QCOMPARE(asked, 1);
+}
+
+void ToolkitDialogsTest::saveDialogTakesANewNameOrARegularFile_data()
+{
+    QTest::addColumn<QString>("existing");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("a new name") << "" << true;
+    QTest::newRow("a regular file") << "file" << true;
+    QTest::newRow("a FIFO: refused, the dialog stays open") << "FIFO" << false;
+    QTest::newRow("a link to a FIFO: refused") << "link to a FIFO" << false;
+}
+
+void ToolkitDialogsTest::saveDialogTakesANewNameOrARegularFile()
+{
+    QFETCH(QString, existing);
+    QFETCH(bool, accepted);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("chosen.txt"));
+    const QByteArray pipe = QFile::encodeName(existing == "FIFO" ? path : folder.filePath(QStringLiteral("pipe")));
+    if (existing == "file")
+        QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+    else if (existing.endsWith("FIFO"))
+        QVERIFY(::mkfifo(pipe.constData(), 0600) == 0);
+    if (existing.startsWith("link"))
+        QVERIFY(::symlink(pipe.constData(), QFile::encodeName(path).constData()) == 0);
+    QStringList errors;
+    MessageBoxes::setErrorHook([&errors](const QString &text, const QString &) { errors << text; });
+    bool stayedOpen = false;
+    ModalWatch::whenOpen<QFileDialog>([&stayedOpen](QFileDialog &dialog) {
+        static_cast<QDialog &>(dialog).accept();
+        stayedOpen = dialog.isVisible();
+        if (stayedOpen)
+            dialog.reject();
+    });
+    SaveFileDialog dialog;
+    dialog.overwritePrompt = false;
+    dialog.fileName = path;
+    QCOMPARE(dialog.show(nullptr), accepted);
+    QCOMPARE(stayedOpen, !accepted);
+    QCOMPARE(errors,
+        accepted ? QStringList()
+                 : QStringList { QStringLiteral("chosen.txt is not a regular file.\nChoose another name.") });
 }
 
 void ToolkitDialogsTest::questionBoxDefaultsToNoAndErrorBoxHasOk()

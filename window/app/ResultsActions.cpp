@@ -195,7 +195,8 @@ void ResultsActions::saveClick()
     dialog.title = QStringLiteral("Save passwords as...");
     if (!dialog.show(&form))
         return;
-    // Passwords in a new file are for the owner's eyes only.
+    // Passwords are for the owner's eyes only, also in a file they replace: a file
+    // that lands in another user's directory stays unreadable there.
     AtomicFile::write(dialog.fileName, resultsText(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     form.unsavedPasswords = false;
 }

@@ -1,6 +1,10 @@
 #include "window/toolkit/SaveFileDialog.h"
 
+#include "window/toolkit/MessageBoxes.h"
+
 #include <QFileDialog>
+#include <QFileIconProvider>
+#include <QMimeDatabase>
 #include <QSettings>
 
 #include <stdexcept>
@@ -18,6 +22,60 @@ void keepToolkitSettingsNowhere()
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, nowhere);
 }
 
+// Icons and types by name only. The stock provider reads the first bytes of a file
+// whose name does not tell its type, on the user-interface thread as the list
+// fills, and a read of /proc/kmsg or a FIFO behind a link waits for ever.
+class NameOnlyIconProvider : public QFileIconProvider
+{
+public:
+    using QFileIconProvider::icon;
+
+    QIcon icon(const QFileInfo &info) const override
+    {
+        if (!info.isFile())
+            return icon(info.isDir() ? Folder : File);
+        const QMimeType type = byName(info);
+        return QIcon::fromTheme(type.iconName(), QIcon::fromTheme(type.genericIconName(), icon(File)));
+    }
+
+    QString type(const QFileInfo &info) const override
+    {
+        if (!info.isFile())
+            return QFileIconProvider::type(info);
+        const QMimeType type = byName(info);
+        return type.comment().isEmpty() ? type.name() : type.comment();
+    }
+
+private:
+    QMimeType byName(const QFileInfo &info) const
+    {
+        return names.mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension);
+    }
+
+    QMimeDatabase names;
+};
+
+// Takes a new name or a regular file only: renamed over, a FIFO or a device would
+// be gone, and written through, it could block.
+class RegularFileDialog : public QFileDialog
+{
+public:
+    using QFileDialog::QFileDialog;
+
+protected:
+    void accept() override
+    {
+        const QFileInfo chosen(selectedFiles().value(0));
+        if (chosen.exists() && !chosen.isFile() && !chosen.isDir()) {
+            MessageBoxes::showError(
+                QStringLiteral("%1 is not a regular file.\nChoose another name.").arg(chosen.fileName()),
+                windowTitle());
+            return;
+        }
+        QFileDialog::accept();
+    }
+};
+
 } // namespace
 
 bool SaveFileDialog::show(QWidget *owner)
@@ -28,9 +86,15 @@ bool SaveFileDialog::show(QWidget *owner)
     if (hook)
         return hook(*this);
     keepToolkitSettingsNowhere();
-    QFileDialog dialog(owner, title, QString(), qtFilter());
+    NameOnlyIconProvider icons;
+    RegularFileDialog dialog(owner, title, QString(), qtFilter());
     // A desktop's own dialog adds the file to its list of recent files.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // Once Qt's own widgets exist, and before the event loop delivers the first listing.
+    dialog.setIconProvider(&icons);
+    dialog.setOption(QFileDialog::DontUseCustomDirectoryIcons);
+    // The chosen name as typed, so the write sees a link for what it is.
+    dialog.setOption(QFileDialog::DontResolveSymlinks);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !overwritePrompt);
