@@ -1,5 +1,6 @@
 #include "core/generation/CharacterPattern.h"
 
+#include <array>
 #include <cstdint>
 
 namespace {
@@ -60,6 +61,33 @@ std::u32string decode(std::string_view text)
     return result;
 }
 
+// Whether each ASCII character matches the pattern, by matchesPattern's rules in
+// one pass over it: a long exclusion against the pool would otherwise cost their
+// product on every change of an option.
+std::array<bool, 128> asciiMatches(std::u32string_view pattern)
+{
+    std::array<bool, 128> hit {};
+    const std::size_t size = pattern.size();
+    const bool negated = size > 1 && pattern[0] == U'^';
+    const std::size_t first = negated ? 1 : 0;
+    for (std::size_t i = first; i < size; ++i) {
+        if (pattern[i] == U'-' && i > first && i + 1 < size) {
+            const char32_t after = pattern[i + 1];
+            for (char32_t ch = pattern[i - 1]; ch <= after && ch < hit.size(); ++ch)
+                hit[ch] = true;
+            if (after < hit.size())
+                hit[after] = true;
+        } else if (pattern[i] < hit.size()) {
+            hit[pattern[i]] = true;
+        }
+    }
+    if (negated) {
+        for (bool &each : hit)
+            each = !each;
+    }
+    return hit;
+}
+
 } // namespace
 
 bool matchesPattern(char32_t ch, std::u32string_view pattern)
@@ -86,12 +114,13 @@ bool matchesPattern(char32_t ch, std::u32string_view pattern)
 std::string removeMatching(std::string_view text, std::string_view pattern)
 {
     const std::u32string codePattern = decode(pattern);
+    const std::array<bool, 128> ascii = asciiMatches(codePattern);
     std::string result;
     result.reserve(text.size());
     for (std::size_t pos = 0; pos < text.size();) {
         const std::size_t begin = pos;
         const char32_t ch = decodeNext(text, pos);
-        if (!matchesPattern(ch, codePattern))
+        if (!(ch < ascii.size() ? ascii[ch] : matchesPattern(ch, codePattern)))
             result.append(text.substr(begin, pos - begin));
     }
     return result;

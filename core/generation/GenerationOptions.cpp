@@ -3,7 +3,9 @@
 #include "core/generation/CharacterPattern.h"
 #include "core/generation/OptionInt.h"
 
+#include <algorithm>
 #include <array>
+#include <limits>
 
 const char *const GenerationOptions::poolTooSmallText = "Character sets must contain at least two characters";
 const char *const GenerationOptions::errorCaption = "Brindal Error";
@@ -56,49 +58,51 @@ void GenerationOptions::clamp()
 
 std::string GenerationOptions::buildPool(const Inputs &inputs)
 {
-    std::string text;
+    // Only printable ASCII: control characters cannot be typed back from a password.
+    // Such a byte is always a character of its own in UTF-8, so the distinct ones
+    // are picked out first and the patterns (quadratic) see at most 95, however
+    // long the sets are.
+    std::array<bool, 128> present {};
     for (const CharacterSet *set :
         { &inputs.lowerCase, &inputs.upperCase, &inputs.number, &inputs.symbol, &inputs.includeCustom }) {
-        if (set->ticked)
-            text += set->text;
-    }
-    if (inputs.similar.ticked)
-        text = removeMatching(text, inputs.similar.text);
-    if (inputs.excludeCustom.ticked)
-        text = removeMatching(text, inputs.excludeCustom.text);
-    text = removeMatching(text, whiteSpacePattern);
-
-    // Only printable ASCII: control characters cannot be typed back from a password.
-    std::array<bool, 128> present {};
-    for (const char ch : text) {
-        const auto byte = static_cast<unsigned char>(ch);
-        if (byte >= 0x20 && byte < 0x7F)
-            present[byte] = true;
+        if (!set->ticked)
+            continue;
+        for (const char ch : set->text) {
+            const auto byte = static_cast<unsigned char>(ch);
+            if (byte >= 0x20 && byte < 0x7F)
+                present[byte] = true;
+        }
     }
     std::string pool;
     for (std::size_t value = 0; value < present.size(); ++value) {
         if (present[value])
             pool.push_back(static_cast<char>(value));
     }
-    return pool;
+    if (inputs.similar.ticked)
+        pool = removeMatching(pool, inputs.similar.text);
+    if (inputs.excludeCustom.ticked)
+        pool = removeMatching(pool, inputs.excludeCustom.text);
+    return removeMatching(pool, whiteSpacePattern);
 }
 
 std::vector<std::string> GenerationOptions::buildRequiredSets(const Inputs &inputs, const std::string &pool)
 {
+    // The exclusions judge each character alone, so what the pool kept of a set
+    // is exactly what they leave of it.
     std::vector<std::string> sets;
     for (const CharacterSet *set :
         { &inputs.lowerCase, &inputs.upperCase, &inputs.number, &inputs.symbol, &inputs.includeCustom }) {
         if (!set->ticked)
             continue;
-        // Exclusions work on code points, so a set is filtered as the pool was.
-        std::string text = set->text;
-        if (inputs.similar.ticked)
-            text = removeMatching(text, inputs.similar.text);
-        if (inputs.excludeCustom.ticked)
-            text = removeMatching(text, inputs.excludeCustom.text);
+        std::array<bool, 128> inSet {};
+        for (const char ch : set->text) {
+            const auto byte = static_cast<unsigned char>(ch);
+            if (byte < 128)
+                inSet[byte] = true;
+        }
         std::string kept;
         for (const char ch : pool) {
-            if (text.find(ch) != std::string::npos)
+            if (inSet[static_cast<unsigned char>(ch)])
                 kept.push_back(ch);
         }
         if (!kept.empty())
@@ -109,12 +113,40 @@ std::vector<std::string> GenerationOptions::buildRequiredSets(const Inputs &inpu
 
 bool GenerationOptions::tooShortForEachSet() const
 {
-    return requireEachSet && static_cast<std::size_t>(minLength) < requiredSets.size();
+    return requireEachSet && minLength < shortestForEachSet();
+}
+
+int GenerationOptions::shortestForEachSet() const
+{
+    // What counts of a character is which sets it belongs to. One set per include
+    // set: at most 32 combinations.
+    const std::size_t combinations = std::size_t { 1 } << requiredSets.size();
+    std::vector<std::size_t> belongs;
+    for (const char ch : charPool) {
+        std::size_t sets = 0;
+        for (std::size_t i = 0; i < requiredSets.size(); ++i) {
+            if (requiredSets[i].find(ch) != std::string::npos)
+                sets |= std::size_t { 1 } << i;
+        }
+        belongs.push_back(sets);
+    }
+    const int never = std::numeric_limits<int>::max();
+    std::vector<int> fewest(combinations, never);
+    fewest[0] = 0;
+    // Adding a character only ever adds sets, so counting upwards settles each
+    // combination before it is extended.
+    for (std::size_t held = 0; held < combinations; ++held) {
+        if (fewest[held] == never)
+            continue;
+        for (const std::size_t sets : belongs)
+            fewest[held | sets] = std::min(fewest[held | sets], fewest[held] + 1);
+    }
+    return fewest.back();
 }
 
 std::string GenerationOptions::tooShortForEachSetMessage() const
 {
-    return "The Minimum Length must be at least " + std::to_string(requiredSets.size())
+    return "The Minimum Length must be at least " + std::to_string(shortestForEachSet())
         + " to hold a character of each ticked set";
 }
 

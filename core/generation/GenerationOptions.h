@@ -68,6 +68,9 @@ public:
 
     // A password of the minimum length cannot hold a character of each set.
     bool tooShortForEachSet() const;
+    // The fewest characters that hold one of each set: fewer than the sets when
+    // they overlap.
+    int shortestForEachSet() const;
     std::string tooShortForEachSetMessage() const;
     // Whether a password holds a character of each required set (always, when off).
     bool holdsEachSet(std::string_view password) const;

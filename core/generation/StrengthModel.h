@@ -4,7 +4,8 @@ class GenerationOptions;
 
 // What one password is worth with the given options, in bits of min-entropy: the
 // smaller of what a password of the minimum length can hold (output) and what the
-// samples put into its digests (input).
+// samples put into its digests (input). Lengths above the minimum come from the
+// non-cryptographic source and add nothing.
 class StrengthModel
 {
 public:
@@ -25,6 +26,10 @@ public:
     static Figure of(const GenerationOptions &options);
 
     // Unrounded sides, for the figure and its tests.
+    // Every character counted by its min-entropy given the ones before it (ideal
+    // digests), less what keeping only the passwords that hold each set costs.
     static double outputBits(const GenerationOptions &options);
+    // One bit a sample, at most 128 a digest and never more than the characters
+    // a digest becomes can hold; with each set required, less the same cost.
     static double inputBits(const GenerationOptions &options);
 };
