@@ -51,6 +51,8 @@ private Q_SLOTS:
     void pool();
     void weakSettings_data();
     void weakSettings();
+    void eachSet_data();
+    void eachSet();
 };
 
 void GenerationOptionsTest::clamps_data()
@@ -169,6 +171,56 @@ void GenerationOptionsTest::weakSettings()
     QFETCH(GenerationOptions, options);
     QFETCH(QString, expected);
     QCOMPARE(QString::fromStdString(options.weakSettingsMessage()), expected);
+}
+
+void GenerationOptionsTest::eachSet_data()
+{
+    QTest::addColumn<GenerationOptions::Inputs>("inputs");
+    QTest::addColumn<QList<QByteArray>>("sets");
+    QTest::addColumn<int>("shortest");
+
+    GenerationOptions::Inputs disjoint;
+    disjoint.lowerCase = { true, "ba" };
+    disjoint.upperCase = { true, "A" };
+    disjoint.number = { true, "90" };
+    QTest::newRow("disjoint sets, one character each") << disjoint << QList<QByteArray> { "ab", "A", "09" } << 3;
+
+    GenerationOptions::Inputs inside;
+    inside.lowerCase = { true, lower };
+    inside.includeCustom = { true, "a" };
+    QTest::newRow("a set inside another, one character") << inside << QList<QByteArray> { lower.c_str(), "a" } << 1;
+
+    GenerationOptions::Inputs across;
+    across.lowerCase = { true, "ab" };
+    across.upperCase = { true, "AB" };
+    across.includeCustom = { true, "aA" };
+    QTest::newRow("three sets met by two characters") << across << QList<QByteArray> { "ab", "AB", "Aa" } << 2;
+
+    GenerationOptions::Inputs emptied;
+    emptied.lowerCase = { true, "aio" };
+    emptied.number = { true, digits };
+    emptied.similar = { true, "1iIjl0oO!5S2Z" };
+    emptied.excludeCustom = { true, "2-9" };
+    QTest::newRow("a set the exclusions empty is not required") << emptied << QList<QByteArray> { "a" } << 1;
+}
+
+void GenerationOptionsTest::eachSet()
+{
+    QFETCH(GenerationOptions::Inputs, inputs);
+    QFETCH(QList<QByteArray>, sets);
+    QFETCH(int, shortest);
+    inputs.requireEachSet = true;
+    GenerationOptions options = GenerationOptions::fromInputs(inputs);
+    QList<QByteArray> built;
+    for (const std::string &set : options.requiredSets)
+        built.append(QByteArray::fromStdString(set));
+    QCOMPARE(built, sets);
+    options.minLength = shortest;
+    QVERIFY(!options.tooShortForEachSet());
+    options.minLength = shortest - 1;
+    QVERIFY(options.tooShortForEachSet());
+    QCOMPARE(QString::fromStdString(options.tooShortForEachSetMessage()),
+        QString("The Minimum Length must be at least %1 to hold a character of each ticked set").arg(shortest));
 }
 
 QTEST_APPLESS_MAIN(GenerationOptionsTest)
