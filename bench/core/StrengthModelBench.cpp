@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 
 namespace {
 
@@ -37,12 +38,28 @@ GenerationOptions::Inputs worstInputs()
     return inputs;
 }
 
-template <typename Work> double microseconds(int rounds, Work work)
+double threadCpuUs()
+{
+    timespec now {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return now.tv_sec * 1e6 + now.tv_nsec / 1e3;
+}
+
+struct Cost
+{
+    double wall;
+    double cpu; // the thread's own processor time, which other load on the machine does not inflate
+};
+
+template <typename Work> Cost microseconds(int rounds, Work work)
 {
     const auto start = std::chrono::steady_clock::now();
+    const double cpuStart = threadCpuUs();
     for (int i = 0; i < rounds; ++i)
         work();
-    return std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count() / rounds;
+    const double cpu = threadCpuUs() - cpuStart;
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    return { std::chrono::duration<double, std::micro>(elapsed).count() / rounds, cpu / rounds };
 }
 
 } // namespace
@@ -55,11 +72,12 @@ int main()
     const auto figureOnly = [&] { sink = sink + StrengthModel::of(options).bits; };
     const auto fromTexts = [&] { sink = sink + StrengthModel::of(GenerationOptions::fromInputs(inputs)).bits; };
     microseconds(200, fromTexts); // warm-up
-    const double whole = microseconds(2000, fromTexts);
-    const double figure = microseconds(20000, figureOnly);
+    const Cost whole = microseconds(2000, fromTexts);
+    const Cost figure = microseconds(20000, figureOnly);
     std::printf("One strength figure: 10,000-character custom sets, %zu sets required, length %d, strength %d\n",
         options.requiredSets.size(), options.minLength, options.passStrength);
-    std::printf("  options read and figure: %8.1f us\n", whole);
-    std::printf("  figure alone:            %8.1f us (%.1f bits)\n", figure, StrengthModel::of(options).bits);
+    std::printf("  options read and figure: %7.1f us (%7.1f us of processor time)\n", whole.wall, whole.cpu);
+    std::printf("  figure alone:            %7.1f us (%7.1f us of processor time), %.1f bits\n", figure.wall,
+        figure.cpu, StrengthModel::of(options).bits);
     return 0;
 }

@@ -101,8 +101,8 @@ long double log2ShareHoldingEachSet(const GenerationOptions &options, std::uint3
         return std::log2(static_cast<long double>(count)) - length * std::log2(static_cast<long double>(n));
     }
     // Beyond, in shares ((n - u) / n)^L. There L >= 20, where five sets are held by
-    // a share of at least 1.6e-4 (95 characters, five single ones required), so the
-    // cancellation costs at most 5 of long double's 19 digits.
+    // a share of at least 1.6e-4 (the most characters, five single ones required),
+    // so the cancellation costs at most 5 of long double's 19 digits.
     long double added = 0;
     long double subtracted = 0;
     for (const Term &term : terms) {
@@ -145,7 +145,8 @@ Sides sidesOf(const GenerationOptions &options)
     const std::uint32_t rest = length % 16;
     Sides sides;
     // One digest per 16 characters holds at most 128 bits (never reached here: a
-    // character holds at most 8). Below 0 only for a handful of kept strings.
+    // character holds at most 8). Below 0 only when a handful of strings is kept
+    // from a pool whose size does not divide 256: one string is worth 0 bits.
     sides.output = std::clamp(length * perCharacter + kept, 0.0L, blocks * 128.0L);
     // A digest passes on no more than its characters hold: the last one of a
     // length that is no multiple of 16 feeds fewer than 16.
@@ -172,8 +173,9 @@ StrengthModel::Figure StrengthModel::of(const GenerationOptions &options)
         figure.limit = Limit::samples;
         bits = sides.input;
     }
-    // 80 computed a hair below must still show as 80.0.
-    figure.bits = std::floor(static_cast<double>(bits) * 10 + 1e-6) / 10;
+    // 80 computed a hair below must still show as 80.0: a billionth of a bit is
+    // far above the rounding error and far below anything that matters.
+    figure.bits = static_cast<double>(std::floor(bits * 10 + 1e-8L)) / 10;
     return figure;
 }
 

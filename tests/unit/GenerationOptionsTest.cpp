@@ -179,12 +179,6 @@ void GenerationOptionsTest::eachSet_data()
     QTest::addColumn<QList<QByteArray>>("sets");
     QTest::addColumn<int>("shortest");
 
-    GenerationOptions::Inputs disjoint;
-    disjoint.lowerCase = { true, "ba" };
-    disjoint.upperCase = { true, "A" };
-    disjoint.number = { true, "90" };
-    QTest::newRow("disjoint sets, one character each") << disjoint << QList<QByteArray> { "ab", "A", "09" } << 3;
-
     GenerationOptions::Inputs inside;
     inside.lowerCase = { true, lower };
     inside.includeCustom = { true, "a" };
