@@ -5,11 +5,16 @@
 #include "window/toolkit/FontPreload.h"
 #include "window/toolkit/ZolvenarApplication.h"
 
+#include <csignal>
 #include <cstdio>
 
 int main(int argc, char *argv[])
 {
-    // First of all: every password lives in this process's memory.
+    // Before anything can write: past a file-size limit a write then fails with an
+    // error instead of the signal ending the program (standard error redirected to
+    // a file that has reached the limit is enough).
+    std::signal(SIGXFSZ, SIG_IGN);
+    // Then, before any password exists: it would live in this process's memory.
     ProcessPrivacy::apply();
     if (const auto answer = CommandLine::answer(QByteArrayList(argv + 1, argv + argc))) {
         std::fwrite(answer->constData(), 1, answer->size(), stdout);

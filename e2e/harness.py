@@ -22,7 +22,7 @@ runs once per row, as ``test_x[name]``, with that row's keyword arguments;
 ``UNDER_WM`` is the pair of rows without and with a window manager (``wm``).
 
 Session(binary, workdir=None, files=None, env=None, wm=False, args=(), plain_user=False,
-        session_manager=False, wayland=False)
+        session_manager=False, wayland=False, file_size_limit=None)
     Starts Xvfb on a free display (``-displayfd``, so parallel runs never
     collide), makes a temporary working directory (or uses ``workdir``),
     writes ``files`` ({name: str or bytes}) into it, and starts the binary
@@ -37,6 +37,8 @@ Session(binary, workdir=None, files=None, env=None, wm=False, args=(), plain_use
     program is its client, as in an X session. With ``wayland`` the program runs
     natively under weston (headless) instead, and ``wayland_configured()`` tells
     when the compositor has configured its window (X11 calls do not reach it).
+    With ``file_size_limit`` (bytes) the program runs under that limit, as after
+    ``ulimit -f``, its standard output and error going to files as ever.
 
 Window:   find_window(title, timeout, regex=False) -> window id,
           title(), wait_title(title, timeout, regex=False), watch_title(),
@@ -96,12 +98,13 @@ class HarnessError(AssertionError):
 
 class Session:
     def __init__(self, binary, workdir=None, files=None, env=None, wm=False, args=(), plain_user=False,
-                 session_manager=False, wayland=False):
+                 session_manager=False, wayland=False, file_size_limit=None):
         self.binary = os.path.abspath(binary)
         self.wm = wm
         self.plain_user = plain_user
         self.session_manager = session_manager
         self.wayland = wayland
+        self.file_size_limit = file_size_limit
         self._weston = None
         self._xsm = None
         self._session_env = {}
@@ -293,16 +296,20 @@ class Session:
         self._stdout = open(os.path.join(self._logdir, "stdout"), "wb")
         self._stderr = open(os.path.join(self._logdir, "stderr"), "wb")
         env = self._environment()
-        user = {}
+        extra = {}
         if self.plain_user:
             runtime = os.path.join(self._logdir, "runtime")
             os.mkdir(runtime, 0o700)
             for path in (self.workdir, runtime):
                 os.chown(path, PLAIN_USER, PLAIN_USER)
             env.update(HOME=self.workdir, XDG_RUNTIME_DIR=runtime)
-            user = {"user": PLAIN_USER, "group": PLAIN_USER, "extra_groups": []}
+            extra = {"user": PLAIN_USER, "group": PLAIN_USER, "extra_groups": []}
+        if self.file_size_limit is not None:
+            import resource
+            limit = (self.file_size_limit, self.file_size_limit)
+            extra["preexec_fn"] = lambda: resource.setrlimit(resource.RLIMIT_FSIZE, limit)
         self._proc = subprocess.Popen([self.binary] + self.args, cwd=self.workdir, env=env,
-                                      stdout=self._stdout, stderr=self._stderr, start_new_session=True, **user)
+                                      stdout=self._stdout, stderr=self._stderr, start_new_session=True, **extra)
 
     def _cleanup(self):
         if self._proc is not None and self._proc.poll() is None:

@@ -1,5 +1,6 @@
 """The real window: found by title, client size, and a window-manager close;
-no display, and Qt's own command-line options; what a crash leaves behind."""
+no display, and Qt's own command-line options; a file-size limit at start; what a
+crash leaves behind."""
 
 import os
 import signal
@@ -36,6 +37,16 @@ def test_qt_options_on_the_command_line_are_ignored(binary):
         assert s.wait_exit(15) == 0, s.stderr()
 
 
+def test_start_up_messages_past_a_file_size_limit_end_nothing(binary):
+    # Qt's debug messages at start fill standard error's file up to the limit at once.
+    limit = 1024
+    with harness.Session(binary, file_size_limit=limit, env={"QT_LOGGING_RULES": "qt.*.debug=true"}) as s:
+        s.find_window()
+        s.close()
+        assert s.wait_exit(15) == 0, "exit code %r" % s.wait_exit(0)
+        assert len(s.stderr().encode()) == limit, len(s.stderr())
+
+
 def run_without_a_display(binary, *args):
     env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
     with tempfile.TemporaryDirectory() as workdir:
@@ -61,6 +72,9 @@ def test_version_and_help_answer_on_standard_output_without_a_display(binary, ar
 def test_a_crash_leaves_no_core_and_the_memory_stays_closed_to_the_same_user(binary):
     with harness.Session(binary, plain_user=True) as s:
         s.find_window()
+        with open("/proc/%d/limits" % s.pid()) as f:
+            core = [line.split()[4:6] for line in f if line.startswith("Max core file size")]
+        assert core == [["0", "0"]], "core limits (soft, hard): %s" % core
         user = ["setpriv", "--reuid=%d" % harness.PLAIN_USER, "--regid=%d" % harness.PLAIN_USER, "--clear-groups"]
         peek = subprocess.run(user + [sys.executable, "-c", "open('/proc/%d/mem', 'rb').close()" % s.pid()],
                               capture_output=True, text=True, timeout=30)

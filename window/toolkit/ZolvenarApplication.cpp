@@ -38,6 +38,11 @@ void holdStartMessages(QtMsgType type, const QMessageLogContext &context, const 
 
 int &watchingForDisplay(int &argc)
 {
+    // Ignored by main already; again here, ahead of Qt's first message, for any other
+    // program on this application object. Past a file-size limit a write then fails
+    // with an error the save reports, instead of the signal ending the program with
+    // every password in it.
+    std::signal(SIGXFSZ, SIG_IGN);
     qInstallMessageHandler(holdStartMessages);
     return argc;
 }
@@ -50,9 +55,6 @@ ZolvenarApplication::ZolvenarApplication(int &argc, char **argv)
     qInstallMessageHandler(nullptr);
     for (const QString &message : std::exchange(heldMessages, {}))
         std::fprintf(stderr, "%s\n", qPrintable(message));
-    // Past a file-size limit a write then fails with an error the save reports,
-    // instead of the signal ending the program with every password in it.
-    std::signal(SIGXFSZ, SIG_IGN);
     // Held from now on, for the window to close in order once the loop runs.
     TerminationSignals::install();
 }
