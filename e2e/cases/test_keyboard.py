@@ -25,22 +25,27 @@ def focused_text(s):
 
 
 # '#' is Shift+3 on a US keyboard but has a key of its own on British and German
-# ones; '§' is Shift+3 and '{' AltGr+7 on a German keyboard.
+# ones; '§' is Shift+3 and '{' AltGr+7 on a German keyboard. The keypad's digits
+# count as the digit keys, its '+' does not.
 @harness.rows(us_shift_digit_key={"layout": "us", "text": "1#2"},
+              us_keypad={"layout": "us", "keys": ("KP_1", "KP_Add", "KP_9", "KP_0"), "expected": "190"},
               gb_key_of_its_own={"layout": "gb", "text": "1#2"},
               de_key_of_its_own={"layout": "de", "text": "1#2"},
               de_shift_digit_key={"layout": "de", "text": "1\u00a72"},
               de_altgr_digit_key={"layout": "de", "text": "1{2"})
-def test_only_digits_reach_a_numeric_box(binary, layout, text):
+def test_only_digits_reach_a_numeric_box(binary, layout, text="", keys=(), expected="12"):
     with harness.Session(binary) as s:
         s.find_window()
         # Switched while the program runs: it must follow the layout of the moment.
         set_layout(s, layout)
         s.click(*PASS_COUNT)
         s.key("ctrl+a")
-        s.type(text)
+        if keys:
+            s.key(*keys)
+        else:
+            s.type(text)
         typed = focused_text(s)
-        assert typed == "12", typed
+        assert typed == expected, typed
         s.close()
         assert s.wait_exit(15) == 0, s.stderr()
 
