@@ -49,7 +49,8 @@ Boxes:    answer(caption, key="alt+y", timeout) presses a key in the modal box
 Input:    move(x, y), click(x, y, button=1), double_click(x, y),
           key("ctrl+c", ...), type("text")   (x, y relative to the client area)
 Clipboard: clipboard() -> str, clipboard_targets() -> [str], set_clipboard(text),
-          ClipboardOwnerWatch(session.display_name).changes()
+          ClipboardOwnerWatch(session.display_name).changes(),
+          clipboard_manager() -> a running ClipboardManager (wait_asked, release, wait_saved)
 Files:    path(name), read_file(name, binary=False), exists(name)
 Output:   screenshot(path), stdout(), stderr()   (stdout/stderr once exited)
 End:      close(), wait_exit(timeout) -> exit code, running(), pid(), signal(number),
@@ -525,6 +526,14 @@ class Session:
         self._helpers.append(helper)
         self.wait_until(lambda: self.clipboard() == text, 10, "the clipboard to hold the text")
 
+    def clipboard_manager(self):
+        """Starts e2e/clipboard_manager.py on the display and waits until it owns
+        CLIPBOARD_MANAGER; it is ended with the session."""
+        manager = ClipboardManager(self)
+        self._helpers.append(manager.process)
+        manager.wait_for("ready", 10)
+        return manager
+
     # ----- files and output ----------------------------------------------
 
     def path(self, name):
@@ -661,6 +670,41 @@ class ClipboardOwnerWatch:
     def __exit__(self, *exc):
         self.close()
         return False
+
+
+class ClipboardManager:
+    """The e2e cases' clipboard manager process (clipboard_manager.py): it holds a
+    program's hand-over of the clipboard at exit until release()."""
+
+    def __init__(self, session):
+        import threading
+        env = dict(os.environ, DISPLAY=session.display_name)
+        script = os.path.join(os.path.dirname(os.path.abspath(__file__)), "clipboard_manager.py")
+        self.process = subprocess.Popen([sys.executable, script], env=env, stdin=subprocess.PIPE,
+                                        stdout=subprocess.PIPE, text=True, start_new_session=True)
+        self._lines = []
+        threading.Thread(target=lambda: self._lines.extend(self.process.stdout), daemon=True).start()
+
+    def wait_for(self, word, timeout):
+        def said():
+            if self.process.poll() is not None:
+                raise HarnessError("the clipboard manager exited with %d" % self.process.returncode)
+            return next((line.rstrip("\n") for line in list(self._lines) if line.split()[0] == word), None)
+        return _wait(said, timeout, "the clipboard manager to say %r" % word)
+
+    def wait_asked(self, timeout=20):
+        """Waits until a program has asked to hand its clipboard over."""
+        self.wait_for("asked", timeout)
+
+    def release(self):
+        """Lets the held hand-over go on."""
+        self.process.stdin.write("\n")
+        self.process.stdin.flush()
+
+    def wait_saved(self, timeout=20):
+        """The text taken over, None when the program gave none."""
+        import json
+        return json.loads(self.wait_for("saved", timeout).split(" ", 1)[1])
 
 
 def _wait(predicate, timeout, what):

@@ -42,17 +42,35 @@ def closed_in_order(s, code=0):
 @harness.rows(**{"SIGTERM": {"number": signal.SIGTERM}, "SIGINT": {"number": signal.SIGINT},
                  "SIGHUP": {"number": signal.SIGHUP}, "SIGQUIT": {"number": signal.SIGQUIT},
                  "SIGTERM, openbox": {"number": signal.SIGTERM, "wm": True},
-                 "SIGTERM while the closing question is open": {"number": signal.SIGTERM, "asking": True}})
-def test_a_signal_closes_in_order_without_a_question(binary, number, wm=False, asking=False):
-    with harness.Session(binary, files={"Zolvenar.ini": SETTINGS}, wm=wm) as s:
-        prepare(s)
+                 "SIGTERM while the closing question is open": {"number": signal.SIGTERM, "asking": True},
+                 "SIGTERM, then SIGTERM, SIGHUP and SIGQUIT while a clipboard manager holds the hand-over: "
+                 "they wait, the copy is handed over":
+                     {"number": signal.SIGTERM, "handing_over": [signal.SIGTERM, signal.SIGHUP, signal.SIGQUIT]},
+                 "SIGTERM, two more during the hand-over: the third ends the program at once":
+                     {"number": signal.SIGTERM, "handing_over": [signal.SIGTERM, signal.SIGTERM],
+                      "code": -signal.SIGTERM}})
+def test_a_signal_closes_in_order_without_a_question(binary, number, wm=False, asking=False, handing_over=(),
+                                                     code=0):
+    # With a clipboard manager, Clear Clipboard on Exit is unticked: our copy is handed over at exit.
+    settings = SETTINGS.replace("CLEARCLIPBOARD=TRUE", "CLEARCLIPBOARD=FALSE") if handing_over else SETTINGS
+    with harness.Session(binary, files={"Zolvenar.ini": settings}, wm=wm) as s:
+        manager = s.clipboard_manager() if handing_over else None
+        copied = prepare(s)
         if asking:
             s.close()
             s.find_window("Zolvenar", 15)
             s.window = None
         s.signal(number)
-        closed_in_order(s)
-        assert s.clipboard() == "", "our passwords stayed on the clipboard"
+        if manager:
+            manager.wait_asked()
+            for then in handing_over:
+                s.signal(then)
+            manager.release()
+        closed_in_order(s, code)
+        if not manager:
+            assert s.clipboard() == "", "our passwords stayed on the clipboard"
+        elif code == 0:
+            assert manager.wait_saved() == copied and s.clipboard() == copied, "the clipboard manager got nothing"
         assert s.stdout() == "", s.stdout()
 
 
