@@ -4,6 +4,7 @@
 #include "window/toolkit/ApplicationEntry.h"
 #include "window/toolkit/FontPreload.h"
 #include "window/toolkit/ZolvenarApplication.h"
+#include "window/x11/SessionManagement.h"
 
 #include <csignal>
 #include <cstdio>
@@ -23,6 +24,7 @@ int main(int argc, char *argv[])
     // Qt's own options (-platform, -qwindowtitle, -reverse, ...) are not honoured either.
     int qtArgc = 1;
     char *qtArgv[] = { argv[0], nullptr };
+    SessionManagement::install();
     ZolvenarApplication app(qtArgc, qtArgv);
     const FontPreload fonts;
     ZolvenarApplication::setApplicationName(QStringLiteral("Zolvenar"));

@@ -40,7 +40,7 @@ Session(binary, workdir=None, files=None, env=None, wm=False, args=(), plain_use
     With ``file_size_limit`` (bytes) the program runs under that limit, as after
     ``ulimit -f``, its standard output and error going to files as ever.
 
-Window:   find_window(title, timeout, regex=False) -> window id,
+Window:   find_window(title, timeout, regex=False) -> window id, visible_windows(title) -> [window id],
           title(), wait_title(title, timeout, regex=False), watch_title(),
           client_origin(), client_size(), frame_bounds(), screen_size(), focus(),
           maximized(), set_maximized(on)   (the window manager's state)
@@ -55,7 +55,9 @@ Files:    path(name), read_file(name, binary=False), exists(name)
 Output:   screenshot(path), stdout(), stderr()   (stdout/stderr once exited)
 End:      close(), wait_exit(timeout) -> exit code, running(), pid(), signal(number),
           kill_display(), end_session(interact)   (xsm's shutdown with a checkpoint),
-          dismiss_save_failure()   (xsm's word that a client cancelled it)
+          dismiss_save_failure()   (xsm's word that a client cancelled it),
+          checkpoint(interact)   (xsm's checkpoint: a save, the session goes on),
+          kill_session_manager(), cpu_seconds()   (the program's processor time so far)
 Waiting:  wait_until(predicate, timeout, what)
 """
 
@@ -236,15 +238,28 @@ class Session:
 
     def end_session(self, interact):
         """Shuts the session down from xsm's window, with a checkpoint: "Shutdown",
-        "With Checkpoint", a session name, the interact style ("None", "Errors" or
-        "Any"), then the dialog's "Shutdown". Clicks at xsm's own layout."""
+        "With Checkpoint", then the dialog (see _save_dialog) and its "Shutdown".
+        Clicks at xsm's own layout."""
         main = str(self.xsm_window)
         # A window manager may have put the program's window over it.
         self._run("xdotool", "windowraise", main)
         self._run("xdotool", "mousemove", "--sync", "--window", main, "140", "49", "mousedown", "1")
         time.sleep(0.3)
         self._run("xdotool", "mousemove", "--sync", "--window", main, "165", "77", "mouseup", "1")
-        dialog = str(self.wait_until(lambda: self._visible_windows("Shutdown"), 10, "xsm's shutdown dialog")[0])
+        self._save_dialog("Shutdown", interact)
+
+    def checkpoint(self, interact):
+        """Saves the session from xsm's window without ending it: "Checkpoint", then
+        the dialog (see _save_dialog) and its "Checkpoint"."""
+        main = str(self.xsm_window)
+        self._run("xdotool", "windowraise", main)
+        self._run("xdotool", "mousemove", "--sync", "--window", main, "45", "49", "click", "1")
+        self._save_dialog("Checkpoint", interact)
+
+    def _save_dialog(self, title, interact):
+        """Fills xsm's dialog titled title: a session name, the interact style
+        ("None", "Errors" or "Any"), then the button that saves."""
+        dialog = str(self.wait_until(lambda: self._visible_windows(title), 10, "xsm's %s dialog" % title)[0])
         # "Any" is chosen already; a click on the chosen toggle would leave none chosen.
         style = {"None": "150", "Errors": "207", "Any": None}[interact]
         self._run("xdotool", "mousemove", "--sync", "--window", dialog, "174", "18", "click", "1")
@@ -255,6 +270,17 @@ class Session:
         self._run("xdotool", "mousemove", "--sync", "--window", dialog, "49", "137", "mousedown", "1")
         time.sleep(0.1)
         self._run("xdotool", "mouseup", "1")
+
+    def kill_session_manager(self):
+        """Ends xsm at once (SIGKILL), as a crashed session manager would end."""
+        self._xsm.kill()
+        self._xsm.wait(10)
+
+    def cpu_seconds(self):
+        """The processor time the program has used so far, user and system."""
+        with open("/proc/%d/stat" % self._proc.pid) as f:
+            fields = f.read().rsplit(")", 1)[1].split()
+        return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
 
     def _start_weston(self):
         runtime = os.path.join(self._logdir, "wayland")
@@ -451,6 +477,10 @@ class Session:
 
     def focus(self):
         self._run("xdotool", "windowfocus", "--sync", str(self._need_window().id))
+
+    def visible_windows(self, title):
+        """The ids of the visible windows titled exactly title."""
+        return self._visible_windows(title)
 
     def _visible_windows(self, title):
         env = dict(os.environ, DISPLAY=self.display_name)

@@ -8,7 +8,7 @@ build_dir=${1:-build}
 shift || true
 
 # Build: compiler, CMake, clang-format for the format check, Qt 6, libxcb for reading
-# the window frame. End-to-end runs:
+# the window frame, libICE and libSM for the session manager's connection. End-to-end runs:
 # Xvfb, xdotool for input, xclip for the clipboard, python3-xlib for the close request,
 # imagemagick for screenshots, openbox for the runs under a window manager, xsm (and
 # iceauth from x11-xserver-utils) for a real session manager, weston and Qt's Wayland
@@ -19,7 +19,7 @@ shift || true
 # AppStream and manual page validators, lintian for the built package.
 packages=(
   build-essential cmake pkg-config clang-format
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxkbcommon-dev libxcb1-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxkbcommon-dev libxcb1-dev libice-dev libsm-dev
   xvfb xauth xdotool xclip x11-utils python3 python3-xlib imagemagick openbox
   x11-session-utils x11-xserver-utils weston qt6-wayland adwaita-qt6 x11-xkb-utils
   at-spi2-core python3-pyatspi dbus dbus-x11 strace

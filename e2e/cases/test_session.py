@@ -3,6 +3,7 @@ manager's shutdown and a display that goes away. Each starts with something a
 close would ask about, a setting changed since start and our copy on the clipboard."""
 
 import signal
+import time
 
 import harness
 
@@ -90,6 +91,31 @@ def test_a_session_manager_shutdown(binary, interact, answers, wm=False):
                 s.dismiss_save_failure()
         closed_in_order(s)
         assert s.clipboard() == "", "our passwords stayed on the clipboard"
+
+
+@harness.rows(**{"killed after a checkpoint": {"asking": False},
+                 "killed after a checkpoint, the closing question open": {"asking": True}})
+def test_a_checkpoint_saves_without_a_question_and_a_lost_session_manager_ends_nothing(binary, asking):
+    with harness.Session(binary, files={"Zolvenar.ini": SETTINGS}, session_manager=True) as s:
+        prepare(s)
+        # A question would come before the save, and hold it.
+        s.checkpoint("Any")
+        s.wait_until(lambda: saved(s).get("SYMBOLENABLED") == "TRUE", 20, "the checkpoint's save")
+        assert not s.visible_windows("Zolvenar"), "a checkpoint asked"
+        if asking:
+            s.close()
+            s.find_window("Zolvenar", 15)
+            s.window = None
+        s.kill_session_manager()
+        time.sleep(0.5)
+        before = s.cpu_seconds()
+        time.sleep(2)
+        # Idle, not spinning on the dead connection (that would be about 2 s).
+        assert s.cpu_seconds() - before < 0.2, "%.2f s of processor time in 2 s" % (s.cpu_seconds() - before)
+        if not asking:
+            s.close()
+        s.answer("Zolvenar", "alt+y", 20)
+        closed_in_order(s)
 
 
 @harness.UNDER_WM

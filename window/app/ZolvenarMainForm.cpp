@@ -21,6 +21,7 @@
 #include "window/widgets/PushCheckButton.h"
 #include "window/widgets/ResultsList.h"
 #include "window/widgets/TypedLengthEdit.h"
+#include "window/x11/SessionManagement.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -398,7 +399,8 @@ void ZolvenarMainForm::closeUnattended()
 void ZolvenarMainForm::commitData(QSessionManager &manager)
 {
     poster->deliverPending();
-    if (mouseTrack->running() || unsavedPasswords) {
+    // A checkpoint ends nothing: it saves, and the session goes on.
+    if ((mouseTrack->running() || unsavedPasswords) && SessionManagement::sessionEnding()) {
         if (manager.allowsInteraction()) {
             const bool goOn = askBeforeClosing();
             manager.release();
