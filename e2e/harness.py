@@ -53,7 +53,7 @@ Clipboard: clipboard() -> str, clipboard_targets() -> [str], set_clipboard(text)
           clipboard_manager() -> a running ClipboardManager (wait_asked, release, wait_saved)
 Files:    path(name), read_file(name, binary=False), exists(name)
 Output:   screenshot(path), stdout(), stderr()   (stdout/stderr once exited)
-End:      close(), wait_exit(timeout) -> exit code, running(), pid(), signal(number),
+End:      close(), wait_exit(timeout) -> exit code, running(), pid(), signal(number, taken=False),
           kill_display(), end_session(interact)   (xsm's shutdown with a checkpoint),
           dismiss_save_failure()   (xsm's word that a client cancelled it),
           checkpoint(interact)   (xsm's checkpoint: a save, the session goes on),
@@ -612,8 +612,20 @@ class Session:
     def pid(self):
         return self._proc.pid
 
-    def signal(self, number):
+    def signal(self, number, taken=False):
+        """Sends the signal; with taken, returns once the program has taken it (it is
+        no longer pending), so that another of the same kind is not merged into it."""
         os.kill(self._proc.pid, number)
+        if taken:
+            self.wait_until(lambda: not self._pending(number), 10, "signal %d to be taken" % number)
+
+    def _pending(self, number):
+        try:
+            with open("/proc/%d/status" % self._proc.pid) as f:
+                masks = [int(line.split()[1], 16) for line in f if line.startswith(("SigPnd:", "ShdPnd:"))]
+        except FileNotFoundError:
+            return False
+        return any(mask & (1 << (number - 1)) for mask in masks)
 
     def kill_display(self):
         """Ends the X server under the program, as a crashed or stopped server would."""

@@ -65,7 +65,7 @@ def test_a_signal_closes_in_order_without_a_question(binary, number, wm=False, a
         if manager:
             manager.wait_asked()
             for then in handing_over:
-                s.signal(then)
+                s.signal(then, taken=True)
             manager.release()
         closed_in_order(s, code)
         if not manager:
