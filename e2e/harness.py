@@ -725,7 +725,11 @@ class ClipboardManager:
         self.process = subprocess.Popen([sys.executable, script], env=env, stdin=subprocess.PIPE,
                                         stdout=subprocess.PIPE, text=True, start_new_session=True)
         self._lines = []
-        threading.Thread(target=lambda: self._lines.extend(self.process.stdout), daemon=True).start()
+        threading.Thread(target=self._read, daemon=True).start()
+
+    def _read(self):
+        for line in self.process.stdout:
+            self._lines.append(line)
 
     def wait_for(self, word, timeout):
         def said():
