@@ -1,3 +1,4 @@
+#include "core/generation/RandomnessCheck.h"
 #include "core/process/CommandLine.h"
 #include "core/process/ProcessPrivacy.h"
 #include "window/app/ZolvenarMainForm.h"
@@ -17,9 +18,21 @@ int main(int argc, char *argv[])
     std::signal(SIGXFSZ, SIG_IGN);
     // Then, before any password exists: it would live in this process's memory.
     ProcessPrivacy::apply();
-    if (const auto answer = CommandLine::answer(QByteArrayList(argv + 1, argv + argc))) {
-        std::fwrite(answer->constData(), 1, answer->size(), stdout);
+    const CommandLine::Command command = CommandLine::parse(QByteArrayList(argv + 1, argv + argc));
+    if (command == CommandLine::Command::version || command == CommandLine::Command::help) {
+        const QByteArray text
+            = command == CommandLine::Command::version ? CommandLine::versionText() : CommandLine::helpText();
+        std::fwrite(text.constData(), 1, text.size(), stdout);
         return 0;
+    }
+    if (command == CommandLine::Command::checkRandomness) {
+        // No application object: the check needs no display.
+        const auto printLine = [](const std::string &line) {
+            std::fputs(line.c_str(), stdout);
+            std::fputc('\n', stdout);
+            std::fflush(stdout);
+        };
+        return RandomnessCheck::run(printLine, RandomnessCheck::Settings {});
     }
     // Qt's own options (-platform, -qwindowtitle, -reverse, ...) are not honoured either.
     int qtArgc = 1;

@@ -16,6 +16,7 @@ struct CountingSink : EngineSink
     void titlePercent(std::uint64_t, int) override { ++reports; }
     void progress(std::uint64_t, int) override { ++reports; }
     void runOver(std::uint64_t) override { ++reports; }
+    void runFailed(std::uint64_t, const std::string &) override { ++reports; }
 };
 
 struct Cost

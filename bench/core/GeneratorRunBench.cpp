@@ -26,6 +26,7 @@ struct OverSink : EngineSink
         over = true;
         changed.notify_all();
     }
+    void runFailed(std::uint64_t run, const std::string &) override { runOver(run); }
 };
 
 double measuredSleepSeconds()

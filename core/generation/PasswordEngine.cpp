@@ -1,6 +1,7 @@
 #include "core/generation/PasswordEngine.h"
 
 #include "core/generation/EngineSink.h"
+#include "core/toolkit/SystemRandom.h"
 #include "core/toolkit/Threads.h"
 #include "core/toolkit/TickCounter.h"
 
@@ -95,11 +96,26 @@ bool PasswordEngine::addSample(std::uint32_t sample, std::uint64_t run, Intake i
     if (passLength == 0)
         nextPassword();
     samples.push_back(sample);
-    if (samples.size() >= static_cast<std::size_t>(options.passStrength))
-        digestSamples();
+    if (samples.size() >= static_cast<std::size_t>(options.passStrength)) {
+        try {
+            digestSamples();
+        } catch (const std::exception &error) {
+            // Never a weaker password in silence: the run ends and says why.
+            stopLocked();
+            if (sink)
+                sink->runFailed(run, error.what());
+            return false;
+        }
+    }
 
     if (digestBytes.size() >= passLength) {
         const std::string password = assemblePassword();
+        if (!options.holdsEachSet(password)) {
+            // Dropped whole, its digests spent: only rejection keeps every
+            // password that holds each set equally likely.
+            nextPassword();
+            return reportProgress(run);
+        }
         ++passDone;
         if (sink)
             sink->passwordFinished(run, password, passDone);
@@ -118,6 +134,11 @@ bool PasswordEngine::addSample(std::uint32_t sample, std::uint64_t run, Intake i
             sink->runOver(run);
         return false;
     }
+    return reportProgress(run);
+}
+
+bool PasswordEngine::reportProgress(std::uint64_t run)
+{
     const int permille = progressPermille();
     if (permille != lastPermille) {
         lastPermille = permille;
@@ -145,8 +166,18 @@ void PasswordEngine::digestSamples()
     sampleBytes.resize(samples.size() * 4);
     for (std::size_t i = 0; i < samples.size(); ++i)
         qToLittleEndian(samples[i], sampleBytes.data() + 4 * i);
-    const QByteArray digest = QCryptographicHash::hash(
+    QByteArray digest = QCryptographicHash::hash(
         QByteArrayView(sampleBytes.data(), static_cast<qsizetype>(sampleBytes.size())), QCryptographicHash::Md5);
+    if (options.mixSystemRandom) {
+        // The samples' digest followed by the system's bytes: the result is at
+        // least as unpredictable as the stronger of the two.
+        unsigned char system[16];
+        SystemRandom::fill(system, sizeof system);
+        QCryptographicHash mixed(QCryptographicHash::Md5);
+        mixed.addData(digest);
+        mixed.addData(QByteArrayView(system, sizeof system));
+        digest = mixed.result();
+    }
     digestBytes.insert(digestBytes.end(), digest.begin(), digest.end());
     samples.clear();
 }

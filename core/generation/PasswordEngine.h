@@ -74,7 +74,8 @@ public:
 
     State state() const;
 
-    // Test hook: sees every accepted sample with the run it went into.
+    // Sees every accepted sample with the run it went into: for tests, and for the
+    // randomness check, which measures the samples themselves.
     using IntakeProbe = std::function<void(std::uint64_t run, std::uint32_t sample)>;
     void setIntakeProbeForTesting(IntakeProbe probe);
 
@@ -87,7 +88,8 @@ private:
     void generatorMain(std::uint64_t run);
     void stopLocked();
     void nextPassword();
-    void digestSamples();
+    bool reportProgress(std::uint64_t run);
+    void digestSamples(); // throws when the system's randomness fails
     std::string assemblePassword() const;
     int progressPermille() const;
 

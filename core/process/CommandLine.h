@@ -3,14 +3,22 @@
 #include <QByteArray>
 #include <QByteArrayList>
 
-#include <optional>
-
-// The two arguments the program answers itself, without a display: --version and
-// --help. Every other argument, Qt's own options included, is ignored.
+// The arguments the program answers without a display: --version, --help and
+// --check-randomness; the first of them decides. Every other argument, Qt's own
+// options included, is ignored.
 class CommandLine
 {
 public:
-    // The text for standard output when an argument asks for one; nullopt to open
-    // the window.
-    static std::optional<QByteArray> answer(const QByteArrayList &arguments);
+    enum class Command {
+        openWindow,
+        version,
+        help,
+        checkRandomness,
+    };
+
+    static Command parse(const QByteArrayList &arguments);
+
+    // What --version and --help print on standard output.
+    static QByteArray versionText();
+    static QByteArray helpText();
 };

@@ -63,6 +63,7 @@ struct CheckingSink : EngineSink
     void titlePercent(std::uint64_t run, int) override { check(run); }
     void progress(std::uint64_t run, int) override { check(run); }
     void runOver(std::uint64_t run) override { check(run); }
+    void runFailed(std::uint64_t, const std::string &) override { violations.fetch_add(1); }
 };
 
 } // namespace

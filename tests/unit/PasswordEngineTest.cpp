@@ -53,6 +53,12 @@ struct RecordingSink : EngineSink
         ++runsOver;
         over.notify_all();
     }
+    void runFailed(std::uint64_t, const std::string &message) override
+    {
+        std::scoped_lock lock(mutex);
+        failures.push_back(message);
+    }
+    std::vector<std::string> failures;
 };
 
 GenerationOptions options(

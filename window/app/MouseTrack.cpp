@@ -55,15 +55,25 @@ GenerationOptions ZolvenarMainForm::MouseTrack::readOptions() const
     inputs.includeCustom = characterSet(form.checkIncludeCustom, form.editIncludeCustom);
     inputs.similar = characterSet(form.checkSimilar, form.editSimilar);
     inputs.excludeCustom = characterSet(form.checkExcludeCustom, form.editExcludeCustom);
+    inputs.mixSystemRandom = false;
+    inputs.requireEachSet = false;
     return GenerationOptions::fromInputs(inputs);
 }
 
 void ZolvenarMainForm::MouseTrack::start()
 {
-    const GenerationOptions options = readOptions();
+    GenerationOptions options = readOptions();
+    if (optionsHook)
+        optionsHook(options);
     if (options.poolTooSmall()) {
         form.showError(
             QString::fromUtf8(GenerationOptions::poolTooSmallText), QString::fromUtf8(GenerationOptions::errorCaption));
+        stop();
+        return;
+    }
+    // A password of the minimum length must have room for a character of each set.
+    if (options.tooShortForEachSet()) {
+        form.showError(QString::fromStdString(options.tooShortForEachSetMessage()), QStringLiteral("Zolvenar Error"));
         stop();
         return;
     }

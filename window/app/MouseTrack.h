@@ -3,6 +3,7 @@
 #include "window/app/ZolvenarMainForm.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class GenerationOptions;
@@ -32,6 +33,9 @@ public:
     // A sample is taken once the pointer has moved this far (across plus down).
     static constexpr int minimumMove = 32;
 
+    // Test hook: changes the options a start has read before it checks them.
+    void setOptionsHookForTesting(std::function<void(GenerationOptions &)> hook) { optionsHook = std::move(hook); }
+
 private:
     GenerationOptions readOptions() const;
     void beginRun(const GenerationOptions &options);
@@ -43,4 +47,5 @@ private:
     int generators = 0;
     int lastPointX = 0;
     int lastPointY = 0;
+    std::function<void(GenerationOptions &)> optionsHook;
 };

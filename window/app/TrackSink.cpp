@@ -52,6 +52,17 @@ void TrackSink::runOver(std::uint64_t run)
     });
 }
 
+void TrackSink::runFailed(std::uint64_t run, const std::string &message)
+{
+    poster->post([self = shared_from_this(), run, text = QString::fromStdString(message)] {
+        if (!self->shows(run))
+            return;
+        // Idle first, as a stop shows it, so the box stands over a window at rest.
+        self->restoreIdle();
+        self->form->showError(text, QStringLiteral("Zolvenar Error"));
+    });
+}
+
 void TrackSink::appendPassword(const QString &text)
 {
     form->listResult->addItem(text);

@@ -22,6 +22,7 @@ public:
     void titlePercent(std::uint64_t run, int percent) override;
     void progress(std::uint64_t run, int permille) override;
     void runOver(std::uint64_t run) override;
+    void runFailed(std::uint64_t run, const std::string &message) override;
 
     // Window thread only.
     void showRun(std::uint64_t run) { shownRun = run; }
