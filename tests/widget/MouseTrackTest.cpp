@@ -1,5 +1,7 @@
 #include "window/app/MouseTrack.h"
+#include "core/generation/GenerationOptions.h"
 #include "core/generation/PasswordEngine.h"
+#include "core/toolkit/SystemRandom.h"
 #include "core/toolkit/Threads.h"
 #include "support/ChildProcess.h"
 #include "support/DialogRecorder.h"
@@ -19,6 +21,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cerrno>
 #include <condition_variable>
 #include <mutex>
 #include <stdexcept>
@@ -106,6 +109,9 @@ private Q_SLOTS:
     void runThroughTheWindow();
     void clickStopsKeepingFinishedPasswordsOnly();
     void rejectedStartsLeaveTheWindowIdle();
+    void minimumBelowTheTickedSetsIsRefused_data();
+    void minimumBelowTheTickedSetsIsRefused();
+    void systemRandomFailureEndsTheRunWithABox();
     void anythingThrownByTheStartIsShown_data();
     void anythingThrownByTheStartIsShown();
     void generatorFailureBox_data();
@@ -237,6 +243,71 @@ void MouseTrackTest::rejectedStartsLeaveTheWindowIdle()
     QVERIFY(!track().running());
     QVERIFY(!form->checkGen->isChecked());
     QCOMPARE(form->windowTitle(), ZolvenarMainForm::idleTitle);
+}
+
+void MouseTrackTest::minimumBelowTheTickedSetsIsRefused_data()
+{
+    QTest::addColumn<QString>("minimum");
+    QTest::addColumn<QString>("custom"); // the custom include set, ticked; empty: unticked
+    QTest::addColumn<bool>("lookAlikes"); // excluded
+    QTest::addColumn<QString>("error"); // empty: the start goes on to its question
+
+    // Lower case and digits are ticked by default.
+    QTest::newRow("two sets at 1") << "1" << QString() << false
+                                   << "The Minimum Length must be at least 2 to hold a character of each ticked set";
+    QTest::newRow("a set sharing its characters still counts")
+        << "2"
+        << "0o" << false << "The Minimum Length must be at least 3 to hold a character of each ticked set";
+    QTest::newRow("a set the exclusions empty does not") << "2"
+                                                         << "0o" << true << QString();
+}
+
+void MouseTrackTest::minimumBelowTheTickedSetsIsRefused()
+{
+    QFETCH(QString, minimum);
+    QFETCH(QString, custom);
+    QFETCH(bool, lookAlikes);
+    QFETCH(QString, error);
+
+    track().setOptionsHookForTesting([](GenerationOptions &options) { options.requireEachSet = true; });
+    setNumbers(*form, "1", "3", "25", "0");
+    form->comboMinLength->setEditText(minimum);
+    form->checkIncludeCustom->setChecked(!custom.isEmpty());
+    form->editIncludeCustom->setText(custom);
+    form->checkSimilar->setChecked(lookAlikes);
+    boxes.answer = false;
+    form->generateClick();
+    QCOMPARE(boxes.errors.size(), error.isEmpty() ? 0 : 1);
+    if (!error.isEmpty()) {
+        QCOMPARE(boxes.errors[0].text, error);
+        QCOMPARE(boxes.errors[0].caption, QStringLiteral("Zolvenar Error"));
+    }
+    QCOMPARE(boxes.questions.size(), error.isEmpty() ? 1 : 0);
+    QVERIFY(!track().running());
+    QVERIFY(!form->checkGen->isChecked());
+}
+
+void MouseTrackTest::systemRandomFailureEndsTheRunWithABox()
+{
+    track().setOptionsHookForTesting([](GenerationOptions &options) { options.mixSystemRandom = true; });
+    SystemRandom::setSourceForTesting([](unsigned char *, std::size_t) {
+        errno = EIO;
+        return -1L;
+    });
+    setNumbers(*form, "8", "3", "25", "0");
+    form->generateClick();
+    moveSamples(25);
+    SystemRandom::setSourceForTesting({});
+    QVERIFY(!track().running());
+    QVERIFY(boxes.errors.isEmpty()); // not from inside the intake
+    QCoreApplication::processEvents();
+    QCOMPARE(boxes.errors.size(), 1);
+    QCOMPARE(
+        boxes.errors[0].text, QStringLiteral("Could not read the system's randomness (getrandom: Input/output error)"));
+    QCOMPARE(boxes.errors[0].caption, QStringLiteral("Zolvenar Error"));
+    QCOMPARE(form->windowTitle(), ZolvenarMainForm::idleTitle);
+    QVERIFY(!form->checkGen->isChecked());
+    QCOMPARE(form->listResult->count(), 0);
 }
 
 void MouseTrackTest::anythingThrownByTheStartIsShown_data()
