@@ -47,11 +47,11 @@ def test_start_up_messages_past_a_file_size_limit_end_nothing(binary):
         assert len(s.stderr().encode()) == limit, len(s.stderr())
 
 
-def run_without_a_display(binary, *args):
+def run_without_a_display(binary, *args, timeout=30):
     env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
     with tempfile.TemporaryDirectory() as workdir:
         return subprocess.run([os.path.abspath(binary), *args], cwd=workdir, env=env, capture_output=True, text=True,
-                              timeout=30)
+                              timeout=timeout)
 
 
 def test_without_a_display_one_line_and_exit_code_one(binary):
@@ -61,12 +61,27 @@ def test_without_a_display_one_line_and_exit_code_one(binary):
     assert len(lines) == 1 and lines[0].startswith("Zolvenar needs a graphical display: "), done.stderr
 
 
-@harness.rows(version={"argument": "--version", "lines": 1}, help={"argument": "--help", "lines": 3})
+@harness.rows(version={"argument": "--version", "lines": 1}, help={"argument": "--help", "lines": 5})
 def test_version_and_help_answer_on_standard_output_without_a_display(binary, argument, lines):
     done = run_without_a_display(binary, argument)
     assert (done.returncode, done.stderr) == (0, ""), "exit code %d, stderr: %s" % (done.returncode, done.stderr)
     assert len(done.stdout.splitlines()) == lines and done.stdout.startswith(
         "zolvenar 0.5a\n" if argument == "--version" else "Usage: zolvenar"), done.stdout
+
+
+def test_randomness_check_runs_the_generators_without_a_display_and_passes(binary):
+    # The check stops its run by itself after 50 s; the rest is margin for a loaded machine.
+    done = run_without_a_display(binary, "--check-randomness", timeout=120)
+    lines = done.stdout.splitlines()
+    assert (done.returncode, done.stderr) == (0, ""), "exit code %d, stderr: %s\n%s" % (
+        done.returncode, done.stderr, done.stdout)
+    assert lines[0].startswith("Randomness check: 99 generators, 10000 passwords of 16 characters"), done.stdout
+    assert lines[1].startswith("Made 10000 passwords from 250000 timer samples in "), done.stdout
+    assert lines[2].startswith("Timer samples, most-common-value min-entropy: "), done.stdout
+    positions = [line for line in lines if line.startswith("  position ")]
+    assert len(positions) == 16 and "not judged" in positions[0], done.stdout
+    assert lines[-2].startswith("Judged: at least 1 bit per timer sample; positions 2 to 16"), done.stdout
+    assert lines[-1] == "Verdict: pass", done.stdout
 
 
 def test_a_crash_leaves_no_core_and_the_memory_stays_closed_to_the_same_user(binary):

@@ -94,6 +94,12 @@ int main()
         options.passCount = cycle % 2 ? 3 : 65535; // half the runs end by themselves
         options.passStrength = 25;
         options.charPool = "abcdefgh";
+        // A quarter of the runs drop candidates, a quarter mix in the system's bytes.
+        options.requireEachSet = cycle % 4 == 1;
+        options.requiredSets = { "abcd", "efgh" };
+        if (options.requireEachSet)
+            options.minLength = 2;
+        options.mixSystemRandom = cycle % 4 == 2;
         const auto run = engine->begin(options);
         runOfCycle[cycle].store(run);
         currentCycle.store(cycle);
