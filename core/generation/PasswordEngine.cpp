@@ -110,23 +110,24 @@ bool PasswordEngine::addSample(std::uint32_t sample, std::uint64_t run, Intake i
 
     if (digestBytes.size() >= passLength) {
         const std::string password = assemblePassword();
-        if (!options.holdsEachSet(password)) {
+        // The flag first: with it off, no call on the default path.
+        if (!options.requireEachSet || options.holdsEachSet(password)) {
+            ++passDone;
+            if (sink)
+                sink->passwordFinished(run, password, passDone);
+            // The report may have stopped the run (the lock is recursive).
+            if (!isRunning.load() || run != runNumber.load())
+                return false;
+            nextPassword();
+            const auto percent
+                = 100u * static_cast<std::uint64_t>(passDone) / static_cast<std::uint32_t>(options.passCount);
+            if (sink)
+                sink->titlePercent(run, static_cast<int>(percent));
+        } else {
             // Dropped whole, its digests spent: only rejection keeps every
             // password that holds each set equally likely.
             nextPassword();
-            return reportProgress(run);
         }
-        ++passDone;
-        if (sink)
-            sink->passwordFinished(run, password, passDone);
-        // The report may have stopped the run (the lock is recursive).
-        if (!isRunning.load() || run != runNumber.load())
-            return false;
-        nextPassword();
-        const auto percent
-            = 100u * static_cast<std::uint64_t>(passDone) / static_cast<std::uint32_t>(options.passCount);
-        if (sink)
-            sink->titlePercent(run, static_cast<int>(percent));
     }
     if (passDone >= static_cast<std::uint32_t>(options.passCount)) {
         stopLocked();
@@ -134,11 +135,6 @@ bool PasswordEngine::addSample(std::uint32_t sample, std::uint64_t run, Intake i
             sink->runOver(run);
         return false;
     }
-    return reportProgress(run);
-}
-
-bool PasswordEngine::reportProgress(std::uint64_t run)
-{
     const int permille = progressPermille();
     if (permille != lastPermille) {
         lastPermille = permille;

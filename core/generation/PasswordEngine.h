@@ -88,7 +88,6 @@ private:
     void generatorMain(std::uint64_t run);
     void stopLocked();
     void nextPassword();
-    bool reportProgress(std::uint64_t run);
     void digestSamples(); // throws when the system's randomness fails
     std::string assemblePassword() const;
     int progressPermille() const;
