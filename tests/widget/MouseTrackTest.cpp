@@ -255,9 +255,11 @@ void MouseTrackTest::minimumBelowTheTickedSetsIsRefused_data()
     // Lower case and digits are ticked by default.
     QTest::newRow("two sets at 1") << "1" << QString() << false
                                    << "The Minimum Length must be at least 2 to hold a character of each ticked set";
-    QTest::newRow("a set sharing its characters still counts")
+    QTest::newRow("sets sharing characters need fewer: 0o holds three") << "2"
+                                                                        << "0o" << false << QString();
+    QTest::newRow("a set sharing none needs its own character")
         << "2"
-        << "0o" << false << "The Minimum Length must be at least 3 to hold a character of each ticked set";
+        << "#" << false << "The Minimum Length must be at least 3 to hold a character of each ticked set";
     QTest::newRow("a set the exclusions empty does not") << "2"
                                                          << "0o" << true << QString();
 }
