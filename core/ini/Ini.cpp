@@ -2,6 +2,7 @@
 
 #include "core/ini/IniError.h"
 #include "core/ini/IniKey.h"
+#include "core/ini/IniReader.h"
 #include "core/ini/IniSection.h"
 
 #include "core/toolkit/AtomicFile.h"
@@ -10,15 +11,9 @@
 #include <QFile>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
-
-enum class ReadState { LineStart, Comment, Header, Key, End };
-
-bool isBlank(char byte)
-{
-    return byte == ' ' || byte == '\t' || byte == '\v' || byte == '\f';
-}
 
 char foldAsciiLetter(char byte)
 {
@@ -60,128 +55,8 @@ Ini::FileState Ini::fileRead() const
 
 void Ini::parseData(const QByteArray &data)
 {
-    if (data.isEmpty())
-        return;
-    // A NUL byte counts as the end of the data; what follows it is dropped.
-    const qsizetype nul = data.indexOf('\0');
-    const qsizetype end = nul < 0 ? data.size() : nul;
-    const char *const bytes = data.constData();
-
-    SectionList found;
-    auto current = std::make_unique<IniSection>(*this, QByteArray());
-    qsizetype lineStart = 0;
-    qsizetype nameStart = 0;
-    qsizetype pos = 0;
-
-    const auto atEnd = [&] { return pos >= end; };
-    const auto atTerminator = [&] { return bytes[pos] == '\r' || bytes[pos] == '\n'; };
-    const auto bytesBetween = [&](qsizetype from, qsizetype to) { return QByteArray(bytes + from, to - from); };
-    const auto keepVerbatimLine = [&] { current->appendLine(std::make_unique<IniLine>(bytesBetween(lineStart, pos))); };
-    const auto skipToTerminator = [&] {
-        while (!atEnd() && !atTerminator())
-            ++pos;
-    };
-    // Consumes CR LF, a lone CR or a lone LF; the next line starts after it.
-    const auto startNextLine = [&] {
-        if (bytes[pos] == '\r' && pos + 1 < end && bytes[pos + 1] == '\n')
-            ++pos;
-        lineStart = ++pos;
-    };
-
-    ReadState state = ReadState::LineStart;
-    for (bool done = false; !done;) {
-        switch (state) {
-        case ReadState::LineStart:
-            if (atEnd()) {
-                state = ReadState::End;
-            } else if (atTerminator()) {
-                keepVerbatimLine();
-                startNextLine();
-            } else if (isBlank(bytes[pos])) {
-                ++pos; // the line start stays, so the blanks belong to the line that follows
-            } else if (bytes[pos] == ';' || bytes[pos] == '#') {
-                state = ReadState::Comment;
-            } else if (bytes[pos] == sectionStart) {
-                nameStart = ++pos;
-                state = ReadState::Header;
-            } else {
-                nameStart = pos++; // this byte is never the '=' of the key
-                state = ReadState::Key;
-            }
-            break;
-
-        case ReadState::Comment:
-            skipToTerminator();
-            if (atEnd()) {
-                state = ReadState::End;
-            } else {
-                keepVerbatimLine();
-                startNextLine();
-                state = ReadState::LineStart;
-            }
-            break;
-
-        case ReadState::Header:
-            while (!atEnd() && !atTerminator() && bytes[pos] != sectionEnd)
-                ++pos;
-            if (atEnd()) {
-                state = ReadState::End;
-            } else if (atTerminator()) { // not closed: a verbatim line
-                keepVerbatimLine();
-                startNextLine();
-                state = ReadState::LineStart;
-            } else {
-                found.push_back(std::move(current));
-                current = std::make_unique<IniSection>(*this, bytesBetween(nameStart, pos));
-                ++pos;
-                while (!atEnd() && isBlank(bytes[pos]))
-                    ++pos;
-                // Anything else after the header is read as a line of its own.
-                if (!atEnd() && atTerminator())
-                    startNextLine();
-                else
-                    lineStart = pos;
-                state = ReadState::LineStart;
-            }
-            break;
-
-        case ReadState::Key:
-            while (!atEnd() && !atTerminator() && bytes[pos] != '=')
-                ++pos;
-            if (atEnd()) {
-                state = ReadState::End;
-            } else if (atTerminator()) { // no '=': a verbatim line
-                keepVerbatimLine();
-                startNextLine();
-                state = ReadState::LineStart;
-            } else {
-                const qsizetype equals = pos;
-                skipToTerminator();
-                current->appendLine(std::make_unique<IniKey>(
-                    bytesBetween(lineStart, pos), bytesBetween(nameStart, equals), bytesBetween(equals + 1, pos)));
-                if (atEnd()) {
-                    lineStart = pos;
-                    state = ReadState::End;
-                } else {
-                    startNextLine();
-                    state = ReadState::LineStart;
-                }
-            }
-            break;
-
-        case ReadState::End:
-            if (lineStart < end)
-                keepVerbatimLine();
-            found.push_back(std::move(current));
-            // A file that opens with a header has no nameless first section.
-            if (found.front()->lines().empty())
-                found.erase(found.begin());
-            done = true;
-            break;
-        }
-    }
-    for (auto &section : found)
-        sectionList.push_back(std::move(section));
+    SectionList read = IniReader(*this, data, sectionStart, sectionEnd).read();
+    std::move(read.begin(), read.end(), std::back_inserter(sectionList));
 }
 
 void Ini::attach(const QByteArray &file)
@@ -240,8 +115,8 @@ void Ini::checkWritable() const
                 continue;
             const QByteArray name = key->name();
             // The first byte may be '=': the reader never takes it as the separator.
-            const bool startsLine
-                = !name.isEmpty() && !isBlank(name[0]) && name[0] != ';' && name[0] != '#' && name[0] != sectionStart;
+            const bool startsLine = !name.isEmpty() && !IniReader::isBlank(name[0]) && name[0] != ';' && name[0] != '#'
+                && name[0] != sectionStart;
             if (!startsLine || holdsLineEnd(name) || name.indexOf('=', 1) >= 0)
                 refuse("key name", name);
             if (holdsLineEnd(key->value()))
