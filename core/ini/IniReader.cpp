@@ -3,12 +3,12 @@
 #include "core/ini/IniKey.h"
 #include "core/ini/IniSection.h"
 
-namespace {
+#include <algorithm>
+#include <cstring>
 
-bool isTerminator(char byte)
-{
-    return byte == '\r' || byte == '\n';
-}
+// The byte helpers are file-local so that the compiler inlines them: the reader
+// spends its time in them.
+namespace {
 
 bool isCommentStart(char byte)
 {
@@ -20,6 +20,35 @@ qsizetype endOfReading(const QByteArray &data)
 {
     const qsizetype nul = data.indexOf('\0');
     return nul < 0 ? data.size() : nul;
+}
+
+qsizetype skipBlanks(const char *bytes, qsizetype from, qsizetype to)
+{
+    while (from < to && IniReader::isBlank(bytes[from]))
+        ++from;
+    return from;
+}
+
+// The first `wanted` in [from, to), or `to`.
+qsizetype find(const char *bytes, qsizetype from, qsizetype to, char wanted)
+{
+    const void *hit = std::memchr(bytes + from, wanted, size_t(to - from));
+    return hit ? static_cast<const char *>(hit) - bytes : to;
+}
+
+// CR LF, a lone LF and a lone CR each end a line; so LF CR ends a line and an empty one.
+qsizetype afterTerminator(const char *bytes, qsizetype lineEnd, qsizetype end)
+{
+    if (lineEnd == end)
+        return end;
+    if (bytes[lineEnd] == '\r' && lineEnd + 1 < end && bytes[lineEnd + 1] == '\n')
+        return lineEnd + 2;
+    return lineEnd + 1;
+}
+
+QByteArray slice(const char *bytes, qsizetype from, qsizetype to)
+{
+    return QByteArray(bytes + from, to - from);
 }
 
 } // namespace
@@ -35,11 +64,6 @@ IniReader::IniReader(Ini &ini, const QByteArray &data, char sectionStart, char s
 
 IniReader::~IniReader() = default;
 
-bool IniReader::isBlank(char byte)
-{
-    return byte == ' ' || byte == '\t' || byte == '\v' || byte == '\f';
-}
-
 Ini::SectionList IniReader::read()
 {
     while (pos < end)
@@ -50,10 +74,11 @@ Ini::SectionList IniReader::read()
 void IniReader::readLine()
 {
     lineStart = pos;
+    lineEnd = findLineEnd(pos);
     // The line start stays put, so the blanks belong to whatever line follows them.
-    skipBlanks();
-    if (endsLine(pos))
-        keepVerbatimLine(pos);
+    pos = skipBlanks(bytes, pos, lineEnd);
+    if (pos == lineEnd)
+        keepVerbatimLine();
     else if (isCommentStart(bytes[pos]))
         readCommentLine();
     else if (bytes[pos] == sectionStart)
@@ -64,15 +89,15 @@ void IniReader::readLine()
 
 void IniReader::readCommentLine()
 {
-    keepVerbatimLine(findLineEnd(pos));
+    keepVerbatimLine();
 }
 
 void IniReader::readHeader()
 {
     const qsizetype nameStart = pos + 1;
-    const qsizetype close = findInLine(nameStart, sectionEnd);
-    if (endsLine(close)) // not closed: a verbatim line
-        keepVerbatimLine(close);
+    const qsizetype close = find(bytes, nameStart, lineEnd, sectionEnd);
+    if (close == lineEnd) // not closed: a verbatim line
+        keepVerbatimLine();
     else
         readClosedHeader(nameStart, close);
 }
@@ -81,7 +106,7 @@ void IniReader::readHeader()
 void IniReader::readClosedHeader(qsizetype nameStart, qsizetype close)
 {
     found.push_back(std::move(current));
-    current = std::make_unique<IniSection>(ini, bytesBetween(nameStart, close));
+    current = std::make_unique<IniSection>(ini, slice(bytes, nameStart, close));
     pos = close + 1;
     readRestOfHeaderLine();
 }
@@ -90,29 +115,33 @@ void IniReader::readClosedHeader(qsizetype nameStart, qsizetype close)
 // of its own, starting here.
 void IniReader::readRestOfHeaderLine()
 {
-    skipBlanks();
-    if (pos < end && isTerminator(bytes[pos]))
-        pos = nextLineStart(pos);
+    pos = skipBlanks(bytes, pos, lineEnd);
+    if (pos == lineEnd)
+        startNextLine();
 }
 
 void IniReader::readKeyLine()
 {
     // The first byte is never the separator: a line led by '=' needs a second one.
-    const qsizetype equals = findInLine(pos + 1, '=');
-    if (endsLine(equals)) { // no '=': a verbatim line
-        keepVerbatimLine(equals);
+    const qsizetype equals = find(bytes, pos + 1, lineEnd, '=');
+    if (equals == lineEnd) { // no '=': a verbatim line
+        keepVerbatimLine();
         return;
     }
-    const qsizetype lineEnd = findLineEnd(equals + 1);
     current->appendLine(std::make_unique<IniKey>(
-        bytesBetween(lineStart, lineEnd), bytesBetween(pos, equals), bytesBetween(equals + 1, lineEnd)));
-    pos = nextLineStart(lineEnd);
+        slice(bytes, lineStart, lineEnd), slice(bytes, pos, equals), slice(bytes, equals + 1, lineEnd)));
+    startNextLine();
 }
 
-void IniReader::keepVerbatimLine(qsizetype lineEnd)
+void IniReader::keepVerbatimLine()
 {
-    current->appendLine(std::make_unique<IniLine>(bytesBetween(lineStart, lineEnd)));
-    pos = nextLineStart(lineEnd);
+    current->appendLine(std::make_unique<IniLine>(slice(bytes, lineStart, lineEnd)));
+    startNextLine();
+}
+
+void IniReader::startNextLine()
+{
+    pos = afterTerminator(bytes, lineEnd, end);
 }
 
 Ini::SectionList IniReader::endOfData()
@@ -124,45 +153,16 @@ Ini::SectionList IniReader::endOfData()
     return std::move(found);
 }
 
-void IniReader::skipBlanks()
+// The next CR and the next LF are each looked for again only once reading has
+// passed them, so the data is searched once for each, however long its lines.
+// An empty line needs no search at all.
+qsizetype IniReader::findLineEnd(qsizetype from)
 {
-    while (pos < end && isBlank(bytes[pos]))
-        ++pos;
-}
-
-// The first byte from `from` on that is `wanted` or a terminator, or the end.
-qsizetype IniReader::findInLine(qsizetype from, char wanted) const
-{
-    qsizetype at = from;
-    while (at < end && !isTerminator(bytes[at]) && bytes[at] != wanted)
-        ++at;
-    return at;
-}
-
-qsizetype IniReader::findLineEnd(qsizetype from) const
-{
-    qsizetype at = from;
-    while (at < end && !isTerminator(bytes[at]))
-        ++at;
-    return at;
-}
-
-bool IniReader::endsLine(qsizetype at) const
-{
-    return at == end || isTerminator(bytes[at]);
-}
-
-// CR LF, a lone LF and a lone CR each end a line; so LF CR ends a line and an empty one.
-qsizetype IniReader::nextLineStart(qsizetype lineEnd) const
-{
-    if (lineEnd == end)
-        return end;
-    if (bytes[lineEnd] == '\r' && lineEnd + 1 < end && bytes[lineEnd + 1] == '\n')
-        return lineEnd + 2;
-    return lineEnd + 1;
-}
-
-QByteArray IniReader::bytesBetween(qsizetype from, qsizetype to) const
-{
-    return QByteArray(bytes + from, to - from);
+    if (bytes[from] == '\r' || bytes[from] == '\n')
+        return from;
+    if (nextCr < from)
+        nextCr = find(bytes, from, end, '\r');
+    if (nextLf < from)
+        nextLf = find(bytes, from, end, '\n');
+    return std::min(nextCr, nextLf);
 }

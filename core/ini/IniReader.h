@@ -9,9 +9,9 @@
 class IniSection;
 
 // Reads the bytes of an INI file into sections, one line at a time. Each kind of
-// line has a step of its own, which takes the line and its terminator and leaves
-// the position at the start of the next line. A reader reads once, at once: it
-// keeps a pointer into the data.
+// line has a step of its own, which takes the line and, but for a header with
+// text after it, its terminator. A reader reads once, at once: it keeps a pointer
+// into the data.
 class IniReader
 {
 public:
@@ -25,7 +25,7 @@ public:
     Ini::SectionList read();
 
     // Space, tab, vertical tab and form feed: skipped before the first byte of a line.
-    static bool isBlank(char byte);
+    static bool isBlank(char byte) { return byte == ' ' || byte == '\t' || byte == '\v' || byte == '\f'; }
 
 private:
     void readLine();
@@ -34,15 +34,10 @@ private:
     void readClosedHeader(qsizetype nameStart, qsizetype close);
     void readRestOfHeaderLine();
     void readKeyLine();
-    void keepVerbatimLine(qsizetype lineEnd);
+    void keepVerbatimLine();
+    void startNextLine();
     Ini::SectionList endOfData();
-
-    void skipBlanks();
-    qsizetype findInLine(qsizetype from, char wanted) const;
-    qsizetype findLineEnd(qsizetype from) const;
-    bool endsLine(qsizetype at) const;
-    qsizetype nextLineStart(qsizetype lineEnd) const;
-    QByteArray bytesBetween(qsizetype from, qsizetype to) const;
+    qsizetype findLineEnd(qsizetype from);
 
     Ini &ini;
     const char *const bytes;
@@ -51,6 +46,10 @@ private:
     const char sectionEnd;
     qsizetype pos = 0;
     qsizetype lineStart = 0;
+    // Where the line being read ends: at its terminator, or at the end.
+    qsizetype lineEnd = 0;
+    qsizetype nextCr = -1;
+    qsizetype nextLf = -1;
     Ini::SectionList found;
     std::unique_ptr<IniSection> current;
 };
