@@ -5,8 +5,9 @@ A case file looks like this::
     import harness
 
     def test_starts_and_closes(binary):
-        with harness.Session(binary) as s:
+        with harness.Session(binary, accessible=True) as s:
             s.find_window()                 # "Zolvenar 0.5a" by default
+            s.click_control("Copy to Clipboard")  # found by name, as a screen reader does
             s.click(300, 210)               # client-area coordinates
             s.close()                       # a real WM_DELETE_WINDOW request
             assert s.wait_exit(10) == 0
@@ -22,7 +23,7 @@ runs once per row, as ``test_x[name]``, with that row's keyword arguments;
 ``UNDER_WM`` is the pair of rows without and with a window manager (``wm``).
 
 Session(binary, workdir=None, files=None, env=None, wm=False, args=(), plain_user=False,
-        session_manager=False, wayland=False, file_size_limit=None)
+        session_manager=False, wayland=False, file_size_limit=None, accessible=False, names=None)
     Starts Xvfb on a free display (``-displayfd``, so parallel runs never
     collide), makes a temporary working directory (or uses ``workdir``),
     writes ``files`` ({name: str or bytes}) into it, and starts the binary
@@ -39,6 +40,12 @@ Session(binary, workdir=None, files=None, env=None, wm=False, args=(), plain_use
     when the compositor has configured its window (X11 calls do not reach it).
     With ``file_size_limit`` (bytes) the program runs under that limit, as after
     ``ulimit -f``, its standard output and error going to files as ever.
+    With ``accessible`` a private session bus and the accessibility bus run for
+    the program, which starts with Qt's accessibility bridge on, so the calls
+    under Controls find its controls on the bus, by their accessible names, as a
+    screen reader does. ``names`` maps the (English) names and titles a case
+    uses to those the window shows, for a run in another language; a name not
+    in it is used as it is.
 
 Window:   find_window(title, timeout, regex=False) -> window id, visible_windows(title) -> [window id],
           title(), wait_title(title, timeout, regex=False), watch_title(),
@@ -46,8 +53,22 @@ Window:   find_window(title, timeout, regex=False) -> window id, visible_windows
           maximized(), set_maximized(on)   (the window manager's state)
 Boxes:    answer(caption, key="alt+y", timeout) presses a key in the modal box
           with this caption and waits until the box has gone
+Controls: (with accessible=True; each call walks the bus afresh, so no place is
+          stale after the options fold away; roles are AT-SPI's, e.g. "push button",
+          "check box", "text", "combo box", "list")
+          control_center(name, role=None, timeout) -> (x, y) in the client area,
+          waiting until exactly one control of that name (and role) shows,
+          click_control(name, role=None, button=1), control(name, role) -> Control
+          (name, role, states, x, y, width, height, center),
+          item_center(name, index, role=None) -> (x, y) of an item, e.g. a list row,
+          controls() -> Controls: every showing control from one walk, for a batch
+          of lookups while nothing moves (.get(name, role), .center(name, role)),
+          do_action(name, action, role=None)   (e.g. "Toggle", with no pointer),
+          accessible_tree() -> [{name, role, description, states, extents}], hidden
+          nodes too. Under Wayland no control has a place on the screen.
 Input:    move(x, y), click(x, y, button=1), double_click(x, y),
-          key("ctrl+c", ...), type("text")   (x, y relative to the client area)
+          key("ctrl+c", ...), type("text")   (x, y relative to the client area;
+          positions only where the place itself matters, e.g. LIST_POINTS)
 Clipboard: clipboard() -> str, clipboard_targets() -> [str], set_clipboard(text),
           ClipboardOwnerWatch(session.display_name).changes(),
           clipboard_manager() -> a running ClipboardManager (wait_asked, release, wait_saved)
@@ -62,7 +83,9 @@ Waiting:  wait_until(predicate, timeout, what)
 """
 
 import argparse
+import json
 import os
+import select
 import shutil
 import signal
 import subprocess
@@ -76,23 +99,107 @@ from Xlib import X, display as xdisplay, protocol
 DEFAULT_TITLE = "Zolvenar 0.5a"
 PLAIN_USER = 65534
 
-# Where the cases click, in client coordinates of the window at its start-up size
-# (632 x 447), by control name. With the option panel open: the text part of the
-# numeric boxes, two set text boxes, set and option check boxes, the generate
-# button and the list buttons along the bottom edge.
-AT = {
-    "comboMinLength": (540, 14), "comboMaxLength": (540, 38), "comboPassCount": (540, 62),
-    "comboPassStrength": (540, 86), "comboGens": (540, 111),
-    "editLowerCase": (250, 14), "editNumber": (250, 62),
-    "checkNumber": (12, 62), "checkSymbol": (12, 86),
-    "checkClearClipboard": (382, 146), "checkSettings": (382, 186),
-    "checkGen": (316, 212),
-    "buttonSelectAll": (80, 431), "buttonDelete": (237, 431), "buttonCopy": (394, 431), "buttonSave": (551, 431),
-}
-# Once a run has collapsed the panel: the generate button and the first list row.
-AT_COLLAPSED = {"checkGen": (316, 46), "firstRow": (100, 72)}
 # Points of the results list, far enough apart that each move gives a mouse sample.
+# Positions on purpose: the samples come from the travel between them, wherever
+# the list is; the window's start-up size has the list under all four.
 LIST_POINTS = [(100, 120), (300, 220), (500, 140), (200, 320)]
+
+A11Y_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
+
+# Answers questions about the program's tree on the accessibility bus, as a screen
+# reader asks them: one JSON request a line on standard input, one JSON answer a
+# line on standard output. Every answer is read afresh from the program, bar each
+# object's role and interfaces, which never change: no event loop runs here to keep
+# a cache of names, states or children up to date.
+BUS_READER = r"""
+import json, sys, traceback
+import gi
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi
+import pyatspi
+
+# Roles whose children are items, parts or nothing: a walk for controls does not
+# go into them (a long list would cost a call per row). Items are asked for one
+# by one.
+NO_DESCENT = {"push button", "toggle button", "check box", "radio button", "label", "progress bar", "text",
+              "password text", "list", "combo box", "table", "tree", "tree table", "spin button", "slider",
+              "scroll bar", "menu", "menu bar", "page tab list"}
+
+def find_app():
+    desktop = pyatspi.Registry.getDesktop(0)
+    desktop.clear_cache()  # a program that registered since the last request
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and app.name in ("zolvenar", "Zolvenar"):
+            app.set_cache_mask(Atspi.Cache.ROLE | Atspi.Cache.INTERFACES)
+            return app
+    return None
+
+def at(app, path):
+    node = app
+    for index in path:
+        node = node.getChildAtIndex(index)
+    return node
+
+def describe(node, path, full, name=None):
+    states = node.getState()
+    info = {"path": path, "name": node.name if name is None else name, "role": node.getRoleName(),
+            "states": [pyatspi.stateToString(s) for s in states.getStates()]}
+    if full:
+        info["description"] = node.description
+    if full or states.contains(pyatspi.STATE_SHOWING):
+        try:
+            box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            info["extents"] = [box.x, box.y, box.width, box.height]
+        except NotImplementedError:
+            pass
+    return info
+
+def walk(node, path, request, out):
+    full, wanted = request.get("full", False), request.get("name")
+    try:
+        name = node.name
+        if wanted is None or name == wanted:
+            out.append(describe(node, path, full, name))
+        if not full and path:
+            if node.getRoleName() in NO_DESCENT or not node.getState().contains(pyatspi.STATE_SHOWING):
+                return
+        children = [node.getChildAtIndex(i) for i in range(node.childCount)]
+    except Exception:
+        return  # gone while walked, as a closing box goes: the next walk sees
+    for i, child in enumerate(children):
+        if child is not None:
+            walk(child, path + [i], request, out)
+
+def answer(request):
+    app = find_app()
+    if app is None:
+        return {"nodes": []}
+    if request["op"] == "walk":
+        out = []
+        walk(app, [], request, out)
+        return {"nodes": out}
+    node = at(app, request["path"])
+    if request["op"] == "child":
+        if request["index"] >= node.childCount:
+            return {"nodes": []}
+        path = request["path"] + [request["index"]]
+        return {"nodes": [describe(node.getChildAtIndex(request["index"]), path, False)]}
+    actions = node.queryAction()
+    names = [actions.getName(i) for i in range(actions.nActions)]
+    if request["action"] not in names:
+        return {"error": "no action %r among %r" % (request["action"], names)}
+    actions.doAction(names.index(request["action"]))
+    return {"done": True}
+
+for line in sys.stdin:
+    try:
+        reply = answer(json.loads(line))
+    except Exception:
+        reply = {"error": traceback.format_exc()}
+    sys.stdout.write(json.dumps(reply) + "\n")
+    sys.stdout.flush()
+"""
 
 
 class HarnessError(AssertionError):
@@ -101,7 +208,7 @@ class HarnessError(AssertionError):
 
 class Session:
     def __init__(self, binary, workdir=None, files=None, env=None, wm=False, args=(), plain_user=False,
-                 session_manager=False, wayland=False, file_size_limit=None):
+                 session_manager=False, wayland=False, file_size_limit=None, accessible=False, names=None):
         self.binary = os.path.abspath(binary)
         self.wm = wm
         self.plain_user = plain_user
@@ -126,6 +233,10 @@ class Session:
         self._helpers = []
         self._watches = []
         self._exit_code = None
+        self.accessible = accessible
+        self._bus = None
+        self._names = dict(names or {})
+        self._scale = 1.0
 
     # ----- lifecycle -----------------------------------------------------
 
@@ -145,6 +256,8 @@ class Session:
                 self._start_xsm()
             if self.wayland:
                 self._start_weston()
+            if self.accessible:
+                self._bus = AccessibilityBus().__enter__()
             self._start_program()
         except BaseException:
             self._cleanup()
@@ -316,6 +429,9 @@ class Session:
         env.setdefault("XDG_RUNTIME_DIR", self._logdir)
         env.pop("SESSION_MANAGER", None)
         env.update(self._session_env)
+        if self._bus is not None:
+            env.update(DBUS_SESSION_BUS_ADDRESS=self._bus.env["DBUS_SESSION_BUS_ADDRESS"],
+                       QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
         env.update(self.extra_env)
         return env
 
@@ -323,6 +439,8 @@ class Session:
         self._stdout = open(os.path.join(self._logdir, "stdout"), "wb")
         self._stderr = open(os.path.join(self._logdir, "stderr"), "wb")
         env = self._environment()
+        # Qt's bridge gives logical pixels; Xvfb's 96 dpi leave QT_SCALE_FACTOR the only scale.
+        self._scale = float(env.get("QT_SCALE_FACTOR") or 1)
         extra = {}
         if self.plain_user:
             runtime = os.path.join(self._logdir, "runtime")
@@ -352,6 +470,9 @@ class Session:
             _stop(self._weston)
         if self._wm is not None and self._wm.poll() is None:
             _stop(self._wm)
+        if self._bus is not None:
+            self._bus.__exit__(None, None, None)
+            self._bus = None
         if self._xlib is not None:
             try:
                 self._xlib.close()
@@ -391,6 +512,7 @@ class Session:
     # ----- window ----------------------------------------------------------
 
     def find_window(self, title=DEFAULT_TITLE, timeout=15, regex=False):
+        title = title if regex else self._shown(title)
         pattern = title if regex else "^" + _regex_escape(title) + "$"
 
         def search():
@@ -413,6 +535,7 @@ class Session:
 
     def wait_title(self, title, timeout=10, regex=False):
         import re
+        title = title if regex else self._shown(title)
         match = (lambda t: re.search(title, t)) if regex else (lambda t: t == title)
         return self.wait_until(lambda: match(self.title()) and self.title(), timeout, "title %r" % title)
 
@@ -479,8 +602,8 @@ class Session:
         self._run("xdotool", "windowfocus", "--sync", str(self._need_window().id))
 
     def visible_windows(self, title):
-        """The ids of the visible windows titled exactly title."""
-        return self._visible_windows(title)
+        """The ids of the visible windows titled exactly title (as names= shows it)."""
+        return self._visible_windows(self._shown(title))
 
     def _visible_windows(self, title):
         env = dict(os.environ, DISPLAY=self.display_name)
@@ -499,10 +622,88 @@ class Session:
         finally:
             self.window = main_window
         deadline = time.monotonic() + timeout
-        while self.running() and box in self._visible_windows(caption):
+        while self.running() and box in self._visible_windows(self._shown(caption)):
             if time.monotonic() > deadline:
                 raise HarnessError("the box %r is still open after %s" % (caption, key))
             time.sleep(0.05)
+
+    # ----- controls, as a screen reader finds them -------------------------------
+
+    def _shown(self, text):
+        return self._names.get(text, text)
+
+    def _ask(self, request):
+        if self._bus is None:
+            raise HarnessError("finding controls by name needs Session(..., accessible=True)")
+        reply = self._bus.ask(request)
+        if "error" in reply:
+            raise HarnessError("the accessibility reader failed: %s" % reply["error"])
+        return reply.get("nodes")
+
+    def _placed(self, nodes):
+        """The showing nodes with bounds, in client coordinates."""
+        if self.wayland:
+            # Wayland tells no client where its window is, so the bus's extents have no origin.
+            raise HarnessError("under Wayland the accessibility bus gives no place on the screen")
+        ox, oy = self.client_origin()
+        scale = self._scale
+        placed = []
+        for node in nodes:
+            extents = node.get("extents")
+            if "showing" in node["states"] and extents and extents[2] > 0 and extents[3] > 0:
+                x, y, width, height = (round(v * scale) for v in extents)
+                placed.append(Control(node, (x - ox, y - oy, width, height)))
+        return placed
+
+    def controls(self):
+        """Every control showing now, from one walk of the bus: a Controls, for a
+        batch of lookups while nothing changes the layout."""
+        return Controls(self._placed(self._ask({"op": "walk"})), self._shown)
+
+    def control(self, name, role=None, timeout=10):
+        """The one showing control with this accessible name (and role), waiting
+        until it shows; every call walks the bus afresh."""
+        shown = self._shown(name)
+
+        def one():
+            found = [c for c in self._placed(self._ask({"op": "walk", "name": shown})) if role in (None, c.role)]
+            if len(found) > 1:
+                raise HarnessError("%d controls named %r%s showing: %r" % (
+                    len(found), shown, " with role %r" % role if role else "", found))
+            return found and found[0]
+
+        return self.wait_until(one, timeout, "a control named %r%s showing" % (
+            shown, " with role %r" % role if role else ""))
+
+    def control_center(self, name, role=None, timeout=10):
+        """The middle of the showing control with this name, in client coordinates."""
+        return self.control(name, role, timeout).center
+
+    def click_control(self, name, role=None, button=1):
+        self.click(*self.control_center(name, role), button=button)
+
+    def item_center(self, name, index, role=None, timeout=10):
+        """The middle of item index (from 0) of the showing control with this name,
+        such as a row of a list, in client coordinates."""
+        path = self.control(name, role, timeout).path
+        return self.wait_until(
+            lambda: [c.center for c in self._placed(self._ask({"op": "child", "path": path, "index": index}))],
+            timeout, "item %d of %r showing" % (index, self._shown(name)))[0]
+
+    def do_action(self, name, action, role=None):
+        """Does the control's action (AT-SPI's name, such as "Toggle" or "Press") as a
+        screen reader's command does, with no pointer or key."""
+        self._ask({"op": "action", "path": self.control(name, role).path, "action": action})
+
+    def accessible_tree(self, timeout=30):
+        """Every node of the program on the bus, hidden ones too, as dicts with name,
+        role, description, states and extents (screen coordinates, logical pixels),
+        once the window is on it with its controls."""
+        def tree():
+            nodes = self._ask({"op": "walk", "full": True})
+            return any(len(n["path"]) == 2 for n in nodes) and nodes
+
+        return self.wait_until(tree, timeout, "the window's controls on the accessibility bus")
 
     # ----- input -------------------------------------------------------------
 
@@ -667,6 +868,7 @@ class TitleWatch:
 
     def wait_for(self, title, timeout=10, regex=False):
         import re
+        title = title if regex else self._session._shown(title)
         match = (lambda t: re.search(title, t)) if regex else (lambda t: t == title)
 
         def settled():
@@ -749,8 +951,155 @@ class ClipboardManager:
 
     def wait_saved(self, timeout=20):
         """The text taken over, None when the program gave none."""
-        import json
         return json.loads(self.wait_for("saved", timeout).split(" ", 1)[1])
+
+
+class AccessibilityBus:
+    """A private session bus with the accessibility bus launched on it, and a reader
+    on it that answers what a screen reader would ask (BUS_READER). Each process
+    started here leads a process group of its own, which is ended on leaving the
+    block, also after a failure: the buses and the registry they start go with it."""
+
+    def __enter__(self):
+        self._procs = []
+        self._reader = None
+        self._pending = b""
+        self.runtime = tempfile.mkdtemp(prefix="zolvenar-e2e-a11y-")
+        try:
+            bus = self._start(["dbus-daemon", "--session", "--nofork", "--print-address=1"], os.environ,
+                              stdout=subprocess.PIPE)
+            address = bus.stdout.readline().decode().strip()
+            if not address:
+                raise HarnessError("the session bus did not start")
+            self.env = {"DBUS_SESSION_BUS_ADDRESS": address, "XDG_RUNTIME_DIR": self.runtime}
+            # Without a display, so the launcher leaves no bus address on some X server.
+            self._start([A11Y_LAUNCHER, "--launch-immediately"], self.client_environment(), stdout=subprocess.DEVNULL)
+            # Up before the program asks, or the session bus would start a launcher of its own.
+            self._wait_for_a11y_bus()
+        except BaseException:
+            self._stop()
+            raise
+        return self
+
+    def __exit__(self, *exc):
+        self._stop()
+        return False
+
+    def client_environment(self):
+        """The environment of a process that talks on the bus and to no display."""
+        env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "AT_SPI_BUS_ADDRESS")}
+        env.update(self.env)
+        return env
+
+    def _start(self, argv, env, stdout, stdin=subprocess.DEVNULL, stderr=subprocess.DEVNULL):
+        proc = subprocess.Popen(argv, env=env, stdin=stdin, stdout=stdout, stderr=stderr, start_new_session=True)
+        self._procs.append(proc)
+        return proc
+
+    def _wait_for_a11y_bus(self):
+        # Asking the name's owner before it is there would start a second launcher.
+        env = dict(os.environ, **self.env)
+        deadline = time.monotonic() + 20
+        while True:
+            done = subprocess.run(["dbus-send", "--session", "--print-reply=literal", "--dest=org.freedesktop.DBus",
+                                   "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner",
+                                   "string:org.a11y.Bus"], env=env, capture_output=True, timeout=10)
+            if done.stdout.split() == [b"boolean", b"true"]:
+                return
+            if time.monotonic() > deadline or self._procs[-1].poll() is not None:
+                raise HarnessError("the accessibility bus launcher did not come up: %r" % done)
+            time.sleep(0.1)
+
+    def ask(self, request, timeout=30):
+        """One answer of the reader (started at the first request): a dict with
+        "nodes", "done" or "error"."""
+        log = os.path.join(self.runtime, "reader.log")
+        if self._reader is None:
+            with open(log, "wb") as f:
+                self._reader = self._start(["/usr/bin/python3", "-c", BUS_READER], self.client_environment(),
+                                           stdout=subprocess.PIPE, stdin=subprocess.PIPE, stderr=f)
+        try:
+            self._reader.stdin.write((json.dumps(request) + "\n").encode())
+            self._reader.stdin.flush()
+        except BrokenPipeError:
+            pass  # the read below tells why
+        deadline = time.monotonic() + timeout
+        fd = self._reader.stdout.fileno()
+        while b"\n" not in self._pending:
+            left = deadline - time.monotonic()
+            ready = select.select([fd], [], [], max(left, 0))[0] if left > 0 else []
+            chunk = os.read(fd, 1 << 16) if ready else None
+            if not chunk:
+                with open(log, "rb") as f:
+                    said = f.read().decode(errors="replace")
+                raise HarnessError("the accessibility reader %s: %s" % (
+                    "did not answer in %gs" % timeout if chunk is None else "ended", said))
+            self._pending += chunk
+        line, self._pending = self._pending.split(b"\n", 1)
+        return json.loads(line)
+
+    def _stop(self):
+        for proc in reversed(self._procs):
+            if proc.stdin is not None:
+                proc.stdin.close()
+            _signal_group(proc, signal.SIGTERM)
+            try:
+                proc.wait(5)
+            except subprocess.TimeoutExpired:
+                pass
+            _signal_group(proc, signal.SIGKILL)  # whatever of the group outlived its leader
+            proc.wait(5)
+            if proc.stdout is not None:
+                proc.stdout.close()
+        self._procs = []
+        shutil.rmtree(self.runtime, ignore_errors=True)
+
+
+def _signal_group(proc, sig):
+    try:
+        os.killpg(proc.pid, sig)
+    except ProcessLookupError:
+        pass
+
+
+class Control:
+    """A control as the accessibility bus shows it: name, role (AT-SPI's role name,
+    such as "push button", "check box", "text", "combo box", "list"), states, and
+    its bounds in the client area's device pixels (x, y, width, height)."""
+
+    def __init__(self, node, bounds):
+        self.name, self.role, self.states = node["name"], node["role"], node["states"]
+        self.path = node["path"]
+        self.x, self.y, self.width, self.height = bounds
+
+    @property
+    def center(self):
+        return self.x + self.width // 2, self.y + self.height // 2
+
+    def __repr__(self):
+        return "<%s %r at %d,%d %dx%d>" % (self.role, self.name, self.x, self.y, self.width, self.height)
+
+
+class Controls(list):
+    """The controls showing at one moment, as one walk of the bus found them."""
+
+    def __init__(self, controls, shown=lambda name: name):
+        super().__init__(controls)
+        self._shown = shown
+
+    def find(self, name, role=None):
+        return [c for c in self if c.name == self._shown(name) and role in (None, c.role)]
+
+    def get(self, name, role=None):
+        """The one control with this name (and role); fails on none or several."""
+        found = self.find(name, role)
+        if len(found) != 1:
+            raise HarnessError("%d controls named %r%s showing: %r" % (
+                len(found), self._shown(name), " with role %r" % role if role else "", found))
+        return found[0]
+
+    def center(self, name, role=None):
+        return self.get(name, role).center
 
 
 def _wait(predicate, timeout, what):

@@ -29,10 +29,7 @@ SETTINGS = "\r\n".join([
     "PASSSTRENGTH=200", "GENERATORS=8", "CLEARCLIPBOARD=FALSE", "SAVESETTINGS=FALSE",
     "SAVED=TRUE"]) + "\r\n"
 
-# Client coordinates at scale 1: the generate button with the options open, and
-# Edit Password Settings once they have folded away.
-GENERATE = harness.AT["checkGen"]
-SHOW_OPTIONS = (100, 16)
+GENERATE, SHOW_OPTIONS = "Click Here to Generate Passwords", "Edit Password Settings"
 # name: (scale, options open, style asked for or None)
 SHOTS = {"expanded": (1, True, None), "collapsed": (1, False, None), "scale2": (2, True, None),
          "adwaita": (1, True, "Adwaita"), "adwaita-dark": (1, True, "Adwaita-Dark")}
@@ -54,16 +51,16 @@ def take(binary, name, folder):
     env = {"QT_SCALE_FACTOR": str(scale)}
     if style:
         env["QT_STYLE_OVERRIDE"] = style
-    with harness.Session(binary, files={"Zolvenar.ini": SETTINGS}, env=env) as s:
+    with harness.Session(binary, files={"Zolvenar.ini": SETTINGS}, env=env, accessible=True) as s:
         s.find_window()
         s.wait_until(lambda: s.client_size() == (632 * scale, 447 * scale), 10, "the start-up client size")
         watch = s.watch_title()
-        s.click(GENERATE[0] * scale, GENERATE[1] * scale)
+        s.click_control(GENERATE)
         watch.wait_for(harness.DEFAULT_TITLE, 120)
         # Off the controls, so no button is drawn lit up under the pointer.
         s.move(0, 447 * scale - 1)
         if options_open:
-            s.click(SHOW_OPTIONS[0] * scale, SHOW_OPTIONS[1] * scale)
+            s.click_control(SHOW_OPTIONS)
             s.move(0, 447 * scale - 1)
         time.sleep(0.5)  # the last repaint
         window_shot(s, os.path.join(folder, "window-%s.png" % name))

@@ -14,16 +14,20 @@ import harness
 IDLE = harness.DEFAULT_TITLE
 DEFAULT_POOL = set("abcdefghijklmnopqrstuvwxyz0123456789")
 
-AT = harness.AT
-MIN_LENGTH, MAX_LENGTH, PASS_COUNT, STRENGTH, GENERATORS = (
-    AT[name] for name in ("comboMinLength", "comboMaxLength", "comboPassCount", "comboPassStrength", "comboGens"))
-EDIT_LOWER, EDIT_NUMBER, CHECK_NUMBER, CHECK_SYMBOL = (
-    AT[name] for name in ("editLowerCase", "editNumber", "checkNumber", "checkSymbol"))
-CHECK_CLEAR_CLIPBOARD, CHECK_SAVE_SETTINGS, GENERATE = (
-    AT[name] for name in ("checkClearClipboard", "checkSettings", "checkGen"))
-GENERATE_COLLAPSED, FIRST_ROW = harness.AT_COLLAPSED["checkGen"], harness.AT_COLLAPSED["firstRow"]
+# Controls by their accessible names. A set's text box shares its check box's name
+# and a number box its caption's, so those are asked for with their roles too.
+NUMBER_BOX, TEXT_BOX, CHECK_BOX = "combo box", "text", "check box"
+NUMBER_BOXES = MIN_LENGTH, MAX_LENGTH, PASS_COUNT, STRENGTH, GENERATORS = (
+    "Minimum Length", "Maximum Length", "Password Count", "Password Strength", "Generators")
+LOWER, NUMBERS, SYMBOLS = "Lowercase", "Numbers", "Symbols"
+CLEAR_CLIPBOARD, SAVE_SETTINGS = "Clear Clipboard on Exit", "Save Settings on Exit"
+GENERATE, LIST = "Click Here to Generate Passwords", "Generated Passwords"
+SELECT_ALL, DELETE, COPY, SAVE = "Select All", "Delete Selected", "Copy to Clipboard", "Save to File"
 LIST_POINTS = harness.LIST_POINTS
-SELECT_ALL, DELETE, COPY, SAVE = (AT[name] for name in ("buttonSelectAll", "buttonDelete", "buttonCopy", "buttonSave"))
+
+
+def session(binary, **options):
+    return harness.Session(binary, accessible=True, **options)
 
 
 class Workdir:
@@ -51,17 +55,17 @@ def shown(s):
     s.wait_until(lambda: centred(s), 10, "the window centred, frame included")
 
 
-def copy_from(s, x, y):
-    """The text of the box at x, y as Ctrl+A, Ctrl+C in it puts it on the clipboard."""
+def copy_from(s, point):
+    """The text of the box at point as Ctrl+A, Ctrl+C in it puts it on the clipboard."""
     marker = "<nothing copied>"
     s.set_clipboard(marker)
-    s.click(x, y)
+    s.click(*point)
     s.key("ctrl+a", "ctrl+c")
     return s.wait_until(lambda: s.clipboard() != marker and s.clipboard(), 10, "the box's text on the clipboard")
 
 
 def type_into(s, box, text):
-    s.click(*box)
+    s.click_control(box, NUMBER_BOX)
     s.key("ctrl+a")
     s.type(text)
 
@@ -81,7 +85,7 @@ def generate_with_generators(s, count, generators=8):
     type_into(s, STRENGTH, "200")
     type_into(s, GENERATORS, str(generators))
     watch = s.watch_title()
-    s.click(*GENERATE)
+    s.click_control(GENERATE)
     park_pointer(s)
     return watch
 
@@ -90,7 +94,7 @@ def copied_list(s):
     """Copy to Clipboard, then the passwords it put there."""
     marker = "<before the copy>"
     s.set_clipboard(marker)
-    s.click(*COPY)
+    s.click_control(COPY)
     text = s.wait_until(lambda: s.clipboard() != marker and s.clipboard(), 10, "the passwords on the clipboard")
     return text.split("\r\n")
 
@@ -121,24 +125,25 @@ def first_full_save(bounds):
 @harness.UNDER_WM
 def test_first_start_is_centred_with_defaults_and_writes_nothing(binary, wm):
     with Workdir() as workdir:
-        with harness.Session(binary, workdir=workdir, wm=wm) as s:
+        with session(binary, workdir=workdir, wm=wm) as s:
             shown(s)
             left, top, width, height = s.frame_bounds()
             screen_width, screen_height = s.screen_size()
             assert (left, top) == ((screen_width - width) // 2, (screen_height - height) // 2), \
                 "window at %d,%d, %dx%d on a %dx%d screen" % (left, top, width, height, screen_width, screen_height)
-            texts = [copy_from(s, *box) for box in (MIN_LENGTH, MAX_LENGTH, PASS_COUNT, STRENGTH, GENERATORS)]
+            found = s.controls()  # clicks and keys in the boxes move nothing
+            texts = [copy_from(s, found.center(box, NUMBER_BOX)) for box in NUMBER_BOXES]
             assert texts == ["16", "16", "10", "100", "0"], texts
-            assert copy_from(s, *EDIT_LOWER) == "abcdefghijklmnopqrstuvwxyz"
-            assert copy_from(s, *EDIT_NUMBER) == "0123456789"
+            assert copy_from(s, found.center(LOWER, TEXT_BOX)) == "abcdefghijklmnopqrstuvwxyz"
+            assert copy_from(s, found.center(NUMBERS, TEXT_BOX)) == "0123456789"
             close_and_exit(s)
         assert os.listdir(workdir) == [], "closing wrote %r" % os.listdir(workdir)
 
         # Still a first start; with saving ticked the close records every control as it started.
-        with harness.Session(binary, workdir=workdir, wm=wm) as s:
+        with session(binary, workdir=workdir, wm=wm) as s:
             shown(s)
             bounds = s.frame_bounds()
-            s.click(*CHECK_SAVE_SETTINGS)
+            s.click_control(SAVE_SETTINGS)
             close_and_exit(s)
             saved = s.read_file("Zolvenar.ini", binary=True)
         assert saved == first_full_save(bounds), "saved file:\n%s" % saved.decode(errors="replace")
@@ -147,12 +152,12 @@ def test_first_start_is_centred_with_defaults_and_writes_nothing(binary, wm):
 @harness.UNDER_WM
 def test_changed_options_come_back_at_the_next_start(binary, wm):
     with Workdir() as workdir:
-        with harness.Session(binary, workdir=workdir, wm=wm) as s:
+        with session(binary, workdir=workdir, wm=wm) as s:
             shown(s)
-            s.click(*CHECK_SAVE_SETTINGS)
+            s.click_control(SAVE_SETTINGS)
             type_into(s, MIN_LENGTH, "20")
-            s.click(*CHECK_NUMBER)  # leaving the minimum pulls the maximum up to it
-            s.click(*CHECK_SYMBOL)
+            s.click_control(NUMBERS, CHECK_BOX)  # leaving the minimum pulls the maximum up to it
+            s.click_control(SYMBOLS, CHECK_BOX)
             type_into(s, PASS_COUNT, "3")
             close_and_exit(s)
             first = s.read_file("Zolvenar.ini", binary=True).decode()
@@ -160,9 +165,10 @@ def test_changed_options_come_back_at_the_next_start(binary, wm):
                      "SAVESETTINGS=TRUE", "SAVED=TRUE"):
             assert line in first.split("\r\n"), "%r missing from:\n%s" % (line, first)
 
-        with harness.Session(binary, workdir=workdir, wm=wm) as s:
+        with session(binary, workdir=workdir, wm=wm) as s:
             shown(s)
-            texts = [copy_from(s, *box) for box in (MIN_LENGTH, MAX_LENGTH, PASS_COUNT)]
+            found = s.controls()
+            texts = [copy_from(s, found.center(box, NUMBER_BOX)) for box in (MIN_LENGTH, MAX_LENGTH, PASS_COUNT)]
             assert texts == ["20", "20", "3"], texts
             # Saving came back ticked, so this close saves every control again: the
             # same file means every value came back as it was left.
@@ -173,13 +179,13 @@ def test_changed_options_come_back_at_the_next_start(binary, wm):
 
 @harness.UNDER_WM
 def test_mouse_moves_make_the_passwords_after_the_weak_settings_question(binary, wm):
-    with harness.Session(binary, wm=wm) as s:
+    with session(binary, wm=wm) as s:
         shown(s)
         type_into(s, MIN_LENGTH, "8")
         type_into(s, MAX_LENGTH, "8")
         type_into(s, PASS_COUNT, "3")
         type_into(s, STRENGTH, "25")
-        s.click(*GENERATE)
+        s.click_control(GENERATE)
         s.answer("Brindal", "alt+y")
         s.wait_title("Zolvenar - 0%", 15)
         # Strength 25 and 8 characters: 25 samples a password, 75 in all.
@@ -195,7 +201,7 @@ def test_mouse_moves_make_the_passwords_after_the_weak_settings_question(binary,
 
 @harness.UNDER_WM
 def test_generators_finish_a_run_with_the_pointer_still(binary, wm):
-    with harness.Session(binary, wm=wm) as s:
+    with session(binary, wm=wm) as s:
         shown(s)
         generate_with_generators(s, 3).wait_for(IDLE, 60)
         expect_passwords(copied_list(s), 3, 16)
@@ -205,13 +211,13 @@ def test_generators_finish_a_run_with_the_pointer_still(binary, wm):
 @harness.UNDER_WM
 def test_second_click_stops_a_run_half_way(binary, wm):
     requested = 500
-    with harness.Session(binary, wm=wm) as s:
+    with session(binary, wm=wm) as s:
         shown(s)
         generate_with_generators(s, requested)
         # At 1% five passwords are in; eight generators need two minutes for all of them.
         title = s.wait_title(r"^Zolvenar - [1-9]\d*%$", 30, regex=True)
         done_before_click = int(re.search(r"\d+", title).group()) * requested // 100
-        s.click(*GENERATE_COLLAPSED)
+        s.click_control(GENERATE)
         s.wait_title(IDLE, 10)
         passwords = copied_list(s)
         assert done_before_click <= len(passwords) < requested, \
@@ -222,7 +228,7 @@ def test_second_click_stops_a_run_half_way(binary, wm):
 
 @harness.UNDER_WM
 def test_copy_save_and_delete(binary, wm):
-    with harness.Session(binary, wm=wm) as s:
+    with session(binary, wm=wm) as s:
         shown(s)
         generate_with_generators(s, 5).wait_for(IDLE, 60)
         passwords = copied_list(s)
@@ -230,7 +236,7 @@ def test_copy_save_and_delete(binary, wm):
 
         # The dialog opens in the working directory and adds ".txt" to a bare name.
         main_window = s.window
-        s.click(*SAVE)
+        s.click_control(SAVE)
         s.find_window("Save passwords as...", 15)
         s.key("ctrl+a")
         s.type("journey")
@@ -242,16 +248,16 @@ def test_copy_save_and_delete(binary, wm):
         assert s.read_file("journey.txt", binary=True) == expected
 
         # The first and the third password, chosen with the mouse and the keyboard.
-        s.click(*FIRST_ROW)
+        s.click(*s.item_center(LIST, 0))
         s.key("ctrl+Down", "ctrl+Down", "ctrl+space")
-        s.click(*DELETE)
+        s.click_control(DELETE)
         s.answer("Delete Items", "alt+y")
         remaining = copied_list(s)
         assert remaining == [passwords[1]] + passwords[3:], "left %r of %r" % (remaining, passwords)
 
         # No keeps every password, even with all of them selected.
-        s.click(*SELECT_ALL)
-        s.click(*DELETE)
+        s.click_control(SELECT_ALL)
+        s.click_control(DELETE)
         s.answer("Delete Items", "alt+n")
         assert copied_list(s) == remaining
         close_and_exit(s)
@@ -259,9 +265,9 @@ def test_copy_save_and_delete(binary, wm):
 
 @harness.UNDER_WM
 def test_closing_with_unsaved_passwords_asks_first(binary, wm):
-    with harness.Session(binary, wm=wm) as s:
+    with session(binary, wm=wm) as s:
         shown(s)
-        s.click(*CHECK_SAVE_SETTINGS)
+        s.click_control(SAVE_SETTINGS)
         generate_with_generators(s, 2).wait_for(IDLE, 60)
 
         s.close()
@@ -282,9 +288,9 @@ def test_closing_with_unsaved_passwords_asks_first(binary, wm):
 
 @harness.UNDER_WM
 def test_clear_clipboard_on_exit_empties_the_copied_passwords(binary, wm):
-    with harness.Session(binary, wm=wm) as s:
+    with session(binary, wm=wm) as s:
         shown(s)
-        s.click(*CHECK_CLEAR_CLIPBOARD)
+        s.click_control(CLEAR_CLIPBOARD)
         generate_with_generators(s, 2).wait_for(IDLE, 60)
         expect_passwords(copied_list(s), 2, 16)
         with harness.ClipboardOwnerWatch(s.display_name) as watch:

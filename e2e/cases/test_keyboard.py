@@ -5,7 +5,7 @@ import subprocess
 
 import harness
 
-PASS_COUNT = harness.AT["comboPassCount"]
+PASS_COUNT = "Password Count"
 
 
 def set_layout(s, layout):
@@ -34,11 +34,11 @@ def focused_text(s):
               de_shift_digit_key={"layout": "de", "text": "1\u00a72"},
               de_altgr_digit_key={"layout": "de", "text": "1{2"})
 def test_only_digits_reach_a_numeric_box(binary, layout, text="", keys=(), expected="12"):
-    with harness.Session(binary) as s:
+    with harness.Session(binary, accessible=True) as s:
         s.find_window()
         # Switched while the program runs: it must follow the layout of the moment.
         set_layout(s, layout)
-        s.click(*PASS_COUNT)
+        s.click_control(PASS_COUNT, "combo box")
         s.key("ctrl+a")
         if keys:
             s.key(*keys)

@@ -19,7 +19,7 @@ def settings(clear_clipboard):
     return "\r\n".join(lines) + "\r\n"
 
 
-GENERATE, COPY, SAVE = (harness.AT[name] for name in ("checkGen", "buttonCopy", "buttonSave"))
+GENERATE, COPY, SAVE = "Click Here to Generate Passwords", "Copy to Clipboard", "Save to File"
 # Clipboard managers keep out of their history what carries this target.
 SECRET_HINT = "x-kde-passwordManagerHint"
 
@@ -29,12 +29,12 @@ def generate(s):
     s.wait_until(lambda: s.client_size() == (632, 447), 10, "the start-up client size")
     # The run takes about a second: a poll for its progress title could miss it.
     watch = s.watch_title()
-    s.click(*GENERATE)
+    s.click_control(GENERATE)
     watch.wait_for(harness.DEFAULT_TITLE, 60)
 
 
 def copy_passwords(s):
-    s.click(*COPY)
+    s.click_control(COPY)
     text = s.wait_until(lambda: "\r\n" in s.clipboard() and s.clipboard(), 10, "the passwords on the clipboard")
     passwords = text.split("\r\n")
     assert len(passwords) == PASSWORDS, "clipboard %r" % text
@@ -44,7 +44,7 @@ def copy_passwords(s):
 
 def test_copy_and_save_give_the_same_crlf_text(binary):
     toolkit_settings = tempfile.mkdtemp(prefix="zolvenar-e2e-config-")
-    with harness.Session(binary, files={"Zolvenar.ini": settings(False)},
+    with harness.Session(binary, accessible=True, files={"Zolvenar.ini": settings(False)},
                          env={"XDG_CONFIG_HOME": toolkit_settings}) as s:
         generate(s)
         copied = copy_passwords(s)
@@ -53,7 +53,7 @@ def test_copy_and_save_give_the_same_crlf_text(binary):
 
         main_window = s.window
         target = os.path.join(tempfile.mkdtemp(prefix="zolvenar-e2e-save-"), "saved")
-        s.click(*SAVE)
+        s.click_control(SAVE)
         s.find_window("Save passwords as...", 15)
         s.key("ctrl+a")
         s.type(target)  # no extension: the dialog adds ".txt"
@@ -75,12 +75,12 @@ def test_copy_and_save_give_the_same_crlf_text(binary):
 def newest_window(s, title, count=2):
     """A box a dialog opens over itself carries the dialog's title; the newer window
     has the higher id."""
-    return max(s.wait_until(lambda: len(s._visible_windows(title)) >= count and s._visible_windows(title), 15,
+    return max(s.wait_until(lambda: len(s.visible_windows(title)) >= count and s.visible_windows(title), 15,
                             "%d windows titled %r" % (count, title)))
 
 
 def save_as(s, path):
-    s.click(*SAVE)
+    s.click_control(SAVE)
     s.find_window("Save passwords as...", 15)
     s.key("ctrl+a")
     s.type(path)
@@ -103,7 +103,7 @@ def test_save_refuses_another_users_link_in_a_shared_directory(binary):
         link = os.path.join(shared, "Password.txt")
         os.symlink(target, link)
         os.lchown(link, other, other)
-        with harness.Session(binary, files={"Zolvenar.ini": settings(False)}, plain_user=True) as s:
+        with harness.Session(binary, accessible=True, files={"Zolvenar.ini": settings(False)}, plain_user=True) as s:
             generate(s)
             main_window = s.window
             save_as(s, link)
@@ -134,7 +134,7 @@ def test_save_dialog_reads_no_file_it_lists(binary):
             f.write('#!/bin/sh\nexec strace -f -b execve -qq -e trace=open,openat -o %s %s "$@"\n'
                     % (log, os.path.abspath(binary)))
         os.chmod(traced, 0o755)
-        with harness.Session(traced, files={"Zolvenar.ini": settings(False)}) as s:
+        with harness.Session(traced, accessible=True, files={"Zolvenar.ini": settings(False)}) as s:
             generate(s)
             main_window = s.window
             save_as(s, "/proc")  # the dialog lists /proc
@@ -154,12 +154,12 @@ def test_save_dialog_reads_no_file_it_lists(binary):
 
 
 def test_clear_on_exit_empties_our_passwords(binary):
-    with harness.Session(binary, files={"Zolvenar.ini": settings(True)}) as s:
+    with harness.Session(binary, accessible=True, files={"Zolvenar.ini": settings(True)}) as s:
         generate(s)
         first = copy_passwords(s).split("\r\n")[0]
         assert SECRET_HINT in s.clipboard_targets(), s.clipboard_targets()
         # The list's own copy key goes the same way: marked, and emptied at exit.
-        s.click(*harness.AT_COLLAPSED["firstRow"])
+        s.click(*s.item_center("Generated Passwords", 0))
         s.key("ctrl+c")
         s.wait_until(lambda: s.clipboard() == first, 10, "the first password alone on the clipboard")
         assert SECRET_HINT in s.clipboard_targets(), s.clipboard_targets()
@@ -174,7 +174,7 @@ def test_clear_on_exit_empties_our_passwords(binary):
 
 
 def test_clear_on_exit_keeps_text_copied_elsewhere(binary):
-    with harness.Session(binary, files={"Zolvenar.ini": settings(True)}) as s:
+    with harness.Session(binary, accessible=True, files={"Zolvenar.ini": settings(True)}) as s:
         generate(s)
         copy_passwords(s)
         s.set_clipboard("copied from another program")

@@ -7,7 +7,7 @@ import time
 
 import harness
 
-AT = harness.AT
+GENERATE = "Click Here to Generate Passwords"
 # Eight generators finish a run with the pointer still; no weak-settings question.
 SETTINGS = "\r\n".join(["[SETTINGS]", "MINLENGTH=16", "MAXLENGTH=16", "PASSCOUNT=3", "PASSSTRENGTH=200",
                         "GENERATORS=8", "CLEARCLIPBOARD=TRUE", "SAVESETTINGS=TRUE", "SAVED=TRUE"]) + "\r\n"
@@ -18,13 +18,13 @@ def prepare(s):
     second run: its passwords are unsaved, or it is still going."""
     s.find_window()
     s.wait_until(lambda: s.client_size() == (632, 447), 10, "the start-up client size")
-    s.click(*AT["checkSymbol"])
+    s.click_control("Symbols", "check box")
     watch = s.watch_title()
-    s.click(*AT["checkGen"])
+    s.click_control(GENERATE)
     watch.wait_for(harness.DEFAULT_TITLE, 60)
-    s.click(*AT["buttonCopy"])
+    s.click_control("Copy to Clipboard")
     copied = s.wait_until(lambda: "\r\n" in s.clipboard() and s.clipboard(), 10, "the passwords on the clipboard")
-    s.click(*harness.AT_COLLAPSED["checkGen"])
+    s.click_control(GENERATE)
     return copied
 
 
@@ -54,7 +54,7 @@ def test_a_signal_closes_in_order_without_a_question(binary, number, wm=False, a
                                                      code=0):
     # With a clipboard manager, Clear Clipboard on Exit is unticked: our copy is handed over at exit.
     settings = SETTINGS.replace("CLEARCLIPBOARD=TRUE", "CLEARCLIPBOARD=FALSE") if handing_over else SETTINGS
-    with harness.Session(binary, files={"Zolvenar.ini": settings}, wm=wm) as s:
+    with harness.Session(binary, accessible=True, files={"Zolvenar.ini": settings}, wm=wm) as s:
         manager = s.clipboard_manager() if handing_over else None
         copied = prepare(s)
         if asking:
@@ -81,7 +81,7 @@ def test_a_signal_closes_in_order_without_a_question(binary, number, wm=False, a
                  "interaction, answered No: the shutdown is cancelled, the next one asks again":
                      {"interact": "Any", "answers": ["alt+n", "alt+y"]}})
 def test_a_session_manager_shutdown(binary, interact, answers, wm=False):
-    with harness.Session(binary, files={"Zolvenar.ini": SETTINGS}, session_manager=True, wm=wm) as s:
+    with harness.Session(binary, accessible=True, files={"Zolvenar.ini": SETTINGS}, session_manager=True, wm=wm) as s:
         prepare(s)
         for answer in answers or [None]:
             s.end_session(interact)
@@ -96,7 +96,7 @@ def test_a_session_manager_shutdown(binary, interact, answers, wm=False):
 @harness.rows(**{"killed after a checkpoint": {"asking": False},
                  "killed after a checkpoint, the closing question open": {"asking": True}})
 def test_a_checkpoint_saves_without_a_question_and_a_lost_session_manager_ends_nothing(binary, asking):
-    with harness.Session(binary, files={"Zolvenar.ini": SETTINGS}, session_manager=True) as s:
+    with harness.Session(binary, accessible=True, files={"Zolvenar.ini": SETTINGS}, session_manager=True) as s:
         prepare(s)
         # A question would come before the save, and hold it.
         s.checkpoint("Any")
@@ -120,7 +120,7 @@ def test_a_checkpoint_saves_without_a_question_and_a_lost_session_manager_ends_n
 
 @harness.UNDER_WM
 def test_a_lost_display_saves_the_settings_as_last_seen(binary, wm):
-    with harness.Session(binary, files={"Zolvenar.ini": SETTINGS}, wm=wm) as s:
+    with harness.Session(binary, accessible=True, files={"Zolvenar.ini": SETTINGS}, wm=wm) as s:
         prepare(s)
         bounds = s.frame_bounds()
         s.kill_display()

@@ -36,26 +36,17 @@ PREPARED = (
     "x=1\n"
 )
 
-CHECK_SYMBOL = harness.AT["checkSymbol"]
-
-
-def check_settings_position(client_width):
-    # The right column follows the numeric boxes, a fifth of the width from the right edge.
-    label_x = client_width - 4 - client_width // 5 - 128
-    return label_x + 8, 186
-
-
 def crlf(text):
     return text.replace("\n", "\r\n").encode()
 
 
 def test_prepared_file_applied_then_full_save_keeps_hand_edits(binary):
-    with harness.Session(binary, files={"Zolvenar.ini": PREPARED}) as s:
+    with harness.Session(binary, accessible=True, files={"Zolvenar.ini": PREPARED}) as s:
         s.find_window()
         # The stored bounds are applied before the window first appears.
         s.wait_until(lambda: s.client_size() == (700, 500), 10, "client size 700x500")
         s.wait_until(lambda: s.client_origin() == (100, 80), 10, "window at 100,80")
-        s.click(*CHECK_SYMBOL)
+        s.click_control("Symbols", "check box")
         s.close()
         assert s.wait_exit(15) == 0, s.stderr()
         saved = s.read_file("Zolvenar.ini", binary=True)
@@ -106,13 +97,13 @@ def test_prepared_file_applied_then_full_save_keeps_hand_edits(binary):
 
 def test_unticking_save_settings_changes_only_that_key(binary):
     prepared = PREPARED.replace("RESTOREWINDOW=TRUE\nLEFT=100\nTOP=80\nWIDTH=700\nHEIGHT=500\n", "")
-    with harness.Session(binary, files={"Zolvenar.ini": prepared}) as s:
+    with harness.Session(binary, accessible=True, files={"Zolvenar.ini": prepared}) as s:
         s.find_window()
         width, height = s.wait_until(lambda: s.client_size(), 10, "the client size")
         # Without stored bounds the window opens centred; Xvfb has no window frames.
         screen_width, screen_height = s.screen_size()
         assert s.client_origin() == ((screen_width - width) // 2, (screen_height - height) // 2), s.client_origin()
-        s.click(*check_settings_position(width))
+        s.click_control("Save Settings on Exit")
         s.close()
         assert s.wait_exit(15) == 0, s.stderr()
         saved = s.read_file("Zolvenar.ini", binary=True)
