@@ -107,89 +107,139 @@ LIST_POINTS = [(100, 120), (300, 220), (500, 140), (200, 320)]
 A11Y_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 
 # Answers questions about the program's tree on the accessibility bus, as a screen
-# reader asks them: one JSON request a line on standard input, one JSON answer a
-# line on standard output. Every answer is read afresh from the program, bar each
-# object's role and interfaces, which never change: no event loop runs here to keep
-# a cache of names, states or children up to date.
+# reader asks them (AT-SPI's D-Bus calls): one JSON request a line on standard
+# input, one JSON answer a line on standard output. Nothing is cached: every answer
+# is read afresh from the program. The calls of one level of the tree go out
+# together, so a walk costs a few round trips, not one per call.
 BUS_READER = r"""
 import json, sys, traceback
 import gi
 gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi
-import pyatspi
+from gi.repository import Atspi, Gio, GLib
 
-# Roles whose children are items, parts or nothing: a walk for controls does not
-# go into them (a long list would cost a call per row). Items are asked for one
-# by one.
+ACCESSIBLE, COMPONENT, ACTION = ("org.a11y.atspi." + name for name in ("Accessible", "Component", "Action"))
+ROOT = "/org/a11y/atspi/accessible/root"
+SHOWING = int(Atspi.StateType.SHOWING)
+# Roles whose children are items, parts or nothing: a walk for controls does not go
+# into them (a long list would cost a call a row). Items are asked for one by one.
 NO_DESCENT = {"push button", "toggle button", "check box", "radio button", "label", "progress bar", "text",
               "password text", "list", "combo box", "table", "tree", "tree table", "spin button", "slider",
               "scroll bar", "menu", "menu bar", "page tab list"}
 
+session = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+address = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None,
+                            GLib.VariantType("(s)"), 0, 10000, None).unpack()[0]
+bus = Gio.DBusConnection.new_for_address_sync(
+    address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION,
+    None, None)
+
+def batch(calls):
+    # calls: (bus name, object path, interface, method, arguments or None); a failed
+    # call answers None, as an object that went away meanwhile does.
+    results = [None] * len(calls)
+    if not calls:
+        return results
+    loop, left = GLib.MainLoop(), [len(calls)]
+
+    def done(connection, result, i):
+        try:
+            results[i] = connection.call_finish(result).unpack()
+        except GLib.Error:
+            pass
+        left[0] -= 1
+        if not left[0]:
+            loop.quit()
+
+    for i, (name, path, interface, method, args) in enumerate(calls):
+        bus.call(name, path, interface, method, args, None, 0, 10000, None, done, i)
+    loop.run()
+    return results
+
+def prop(name, path, key):
+    return (name, path, "org.freedesktop.DBus.Properties", "Get", GLib.Variant("(ss)", (ACCESSIBLE, key)))
+
 def find_app():
-    desktop = pyatspi.Registry.getDesktop(0)
-    desktop.clear_cache()  # a program that registered since the last request
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        if app is not None and app.name in ("zolvenar", "Zolvenar"):
-            app.set_cache_mask(Atspi.Cache.ROLE | Atspi.Cache.INTERFACES)
-            return app
+    apps = batch([("org.a11y.atspi.Registry", ROOT, ACCESSIBLE, "GetChildren", None)])[0]
+    apps = [tuple(a) for a in (apps[0] if apps else [])]
+    names = batch([prop(name, path, "Name") for name, path in apps])
+    for (name, path), said in zip(apps, names):
+        if said and said[0] in ("zolvenar", "Zolvenar"):
+            return name, path
     return None
 
-def at(app, path):
-    node = app
-    for index in path:
-        node = node.getChildAtIndex(index)
-    return node
+def states(bits):
+    return [Atspi.StateType(i).value_nick for i in range(64) if bits[i // 32] >> (i % 32) & 1]
 
-def describe(node, path, full, name=None):
-    states = node.getState()
-    info = {"path": path, "name": node.name if name is None else name, "role": node.getRoleName(),
-            "states": [pyatspi.stateToString(s) for s in states.getStates()]}
-    if full:
-        info["description"] = node.description
-    if full or states.contains(pyatspi.STATE_SHOWING):
-        try:
-            box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-            info["extents"] = [box.x, box.y, box.width, box.height]
-        except NotImplementedError:
-            pass
-    return info
+def describe(app, paths, full):
+    asks = []
+    for path in paths:
+        asks += [prop(app, path, "Name"), (app, path, ACCESSIBLE, "GetRoleName", None),
+                 (app, path, ACCESSIBLE, "GetState", None)]
+        if full:
+            asks.append(prop(app, path, "Description"))
+    said, step, nodes = batch(asks), 4 if full else 3, []
+    for i, path in enumerate(paths):
+        name, role, state = said[i * step:i * step + 3]
+        if name is None or role is None or state is None:
+            continue
+        node = {"path": path, "name": name[0], "role": role[0], "states": states(state[0]),
+                "showing": bool(state[0][SHOWING // 32] >> (SHOWING % 32) & 1)}
+        if full:
+            node["description"] = (said[i * step + 3] or [""])[0]
+        nodes.append(node)
+    return nodes
 
-def walk(node, path, request, out):
+def place(app, nodes):
+    boxes = batch([(app, n["path"], COMPONENT, "GetExtents", GLib.Variant("(u)", (0,))) for n in nodes])
+    for node, box in zip(nodes, boxes):
+        if box is not None:
+            node["extents"] = list(box[0])
+
+def walk(app, request):
     full, wanted = request.get("full", False), request.get("name")
-    try:
-        name = node.name
-        if wanted is None or name == wanted:
-            out.append(describe(node, path, full, name))
-        if not full and path:
-            if node.getRoleName() in NO_DESCENT or not node.getState().contains(pyatspi.STATE_SHOWING):
-                return
-        children = [node.getChildAtIndex(i) for i in range(node.childCount)]
-    except Exception:
-        return  # gone while walked, as a closing box goes: the next walk sees
-    for i, child in enumerate(children):
-        if child is not None:
-            walk(child, path + [i], request, out)
+    out, level, depth = [], [ROOT], 0
+    while level:
+        nodes = describe(app, level, full)
+        for node in nodes:
+            node["depth"] = depth
+        matched = [n for n in nodes if wanted is None or n["name"] == wanted]
+        place(app, [n for n in matched if full or n["showing"]])
+        out += matched
+        deeper = [n["path"] for n in nodes if full or not depth or n["showing"] and n["role"] not in NO_DESCENT]
+        children = batch([(app, path, ACCESSIBLE, "GetChildren", None) for path in deeper])
+        level = [child[1] for found in children if found for child in found[0]]
+        depth += 1
+    return out
+
+known = None  # the program's name on the bus, for the life of the program
 
 def answer(request):
-    app = find_app()
-    if app is None:
-        return {"nodes": []}
-    if request["op"] == "walk":
-        out = []
-        walk(app, [], request, out)
-        return {"nodes": out}
-    node = at(app, request["path"])
-    if request["op"] == "child":
-        if request["index"] >= node.childCount:
+    global known
+    if known is None:
+        found = find_app()
+        if found is None:
             return {"nodes": []}
-        path = request["path"] + [request["index"]]
-        return {"nodes": [describe(node.getChildAtIndex(request["index"]), path, False)]}
-    actions = node.queryAction()
-    names = [actions.getName(i) for i in range(actions.nActions)]
+        known = found[0]
+    app = known
+    if request["op"] == "walk":
+        nodes = walk(app, request)
+        if not nodes:
+            known = None
+        return {"nodes": nodes}
+    path = request["path"]
+    if request["op"] == "child":
+        children = batch([(app, path, ACCESSIBLE, "GetChildren", None)])[0]
+        children = children[0] if children else []
+        if request["index"] >= len(children):
+            return {"nodes": []}
+        nodes = describe(app, [children[request["index"]][1]], False)
+        place(app, [n for n in nodes if n["showing"]])
+        return {"nodes": nodes}
+    actions = batch([(app, path, ACTION, "GetActions", None)])[0]
+    names = [a[0] for a in actions[0]] if actions else []
     if request["action"] not in names:
         return {"error": "no action %r among %r" % (request["action"], names)}
-    actions.doAction(names.index(request["action"]))
+    batch([(app, path, ACTION, "DoAction", GLib.Variant("(i)", (names.index(request["action"]),)))])
     return {"done": True}
 
 for line in sys.stdin:
@@ -650,7 +700,7 @@ class Session:
         placed = []
         for node in nodes:
             extents = node.get("extents")
-            if "showing" in node["states"] and extents and extents[2] > 0 and extents[3] > 0:
+            if node["showing"] and extents and extents[2] > 0 and extents[3] > 0:
                 x, y, width, height = (round(v * scale) for v in extents)
                 placed.append(Control(node, (x - ox, y - oy, width, height)))
         return placed
@@ -701,7 +751,7 @@ class Session:
         once the window is on it with its controls."""
         def tree():
             nodes = self._ask({"op": "walk", "full": True})
-            return any(len(n["path"]) == 2 for n in nodes) and nodes
+            return any(n["depth"] == 2 for n in nodes) and nodes
 
         return self.wait_until(tree, timeout, "the window's controls on the accessibility bus")
 
@@ -712,7 +762,11 @@ class Session:
         return str(ox + int(x)), str(oy + int(y))
 
     def move(self, x, y):
-        self._run("xdotool", "mousemove", "--sync", *self._screen(x, y))
+        target = self._screen(x, y)
+        pointer = self._xlib.screen().root.query_pointer()
+        # xdotool's --sync would wait for a motion that never comes.
+        if (str(pointer.root_x), str(pointer.root_y)) != target:
+            self._run("xdotool", "mousemove", "--sync", *target)
 
     def click(self, x, y, button=1):
         self.move(x, y)
@@ -976,6 +1030,11 @@ class AccessibilityBus:
             self._start([A11Y_LAUNCHER, "--launch-immediately"], self.client_environment(), stdout=subprocess.DEVNULL)
             # Up before the program asks, or the session bus would start a launcher of its own.
             self._wait_for_a11y_bus()
+            # Ready by the time the program is.
+            self._reader_log = os.path.join(self.runtime, "reader.log")
+            with open(self._reader_log, "wb") as log:
+                self._reader = self._start(["/usr/bin/python3", "-c", BUS_READER], self.client_environment(),
+                                           stdout=subprocess.PIPE, stdin=subprocess.PIPE, stderr=log)
         except BaseException:
             self._stop()
             raise
@@ -1011,13 +1070,7 @@ class AccessibilityBus:
             time.sleep(0.1)
 
     def ask(self, request, timeout=30):
-        """One answer of the reader (started at the first request): a dict with
-        "nodes", "done" or "error"."""
-        log = os.path.join(self.runtime, "reader.log")
-        if self._reader is None:
-            with open(log, "wb") as f:
-                self._reader = self._start(["/usr/bin/python3", "-c", BUS_READER], self.client_environment(),
-                                           stdout=subprocess.PIPE, stdin=subprocess.PIPE, stderr=f)
+        """One answer of the reader: a dict with "nodes", "done" or "error"."""
         try:
             self._reader.stdin.write((json.dumps(request) + "\n").encode())
             self._reader.stdin.flush()
@@ -1030,7 +1083,7 @@ class AccessibilityBus:
             ready = select.select([fd], [], [], max(left, 0))[0] if left > 0 else []
             chunk = os.read(fd, 1 << 16) if ready else None
             if not chunk:
-                with open(log, "rb") as f:
+                with open(self._reader_log, "rb") as f:
                     said = f.read().decode(errors="replace")
                 raise HarnessError("the accessibility reader %s: %s" % (
                     "did not answer in %gs" % timeout if chunk is None else "ended", said))
