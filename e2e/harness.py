@@ -112,7 +112,7 @@ A11Y_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 # is read afresh from the program. The calls of one level of the tree go out
 # together, so a walk costs a few round trips, not one per call.
 BUS_READER = r"""
-import json, sys, traceback
+import json, sys, time, traceback
 import gi
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, Gio, GLib
@@ -127,11 +127,21 @@ NO_DESCENT = {"push button", "toggle button", "check box", "radio button", "labe
               "scroll bar", "menu", "menu bar", "page tab list"}
 
 session = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+# Asking for the accessibility bus before its launcher owns the name would start a
+# second launcher.
+deadline = time.monotonic() + 20
+while not session.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+                            "NameHasOwner", GLib.Variant("(s)", ("org.a11y.Bus",)), GLib.VariantType("(b)"), 0,
+                            10000, None).unpack()[0]:
+    if time.monotonic() > deadline:
+        sys.exit("the accessibility bus launcher did not come up")
+    time.sleep(0.01)
 address = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None,
                             GLib.VariantType("(s)"), 0, 10000, None).unpack()[0]
 bus = Gio.DBusConnection.new_for_address_sync(
     address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION,
     None, None)
+print(json.dumps({"ready": True}), flush=True)
 
 def batch(calls):
     # calls: (bus name, object path, interface, method, arguments or None); a failed
@@ -292,6 +302,9 @@ class Session:
 
     def __enter__(self):
         try:
+            if self.accessible:
+                # Its processes start while the display and the window manager do.
+                self._bus = AccessibilityBus().__enter__()
             self._start_xvfb()
             self._logdir = tempfile.mkdtemp(prefix="zolvenar-e2e-log-")
             if self.wm:
@@ -306,8 +319,8 @@ class Session:
                 self._start_xsm()
             if self.wayland:
                 self._start_weston()
-            if self.accessible:
-                self._bus = AccessibilityBus().__enter__()
+            if self._bus is not None:
+                self._bus.wait_ready()
             self._start_program()
         except BaseException:
             self._cleanup()
@@ -1017,6 +1030,7 @@ class AccessibilityBus:
     def __enter__(self):
         self._procs = []
         self._reader = None
+        self._ready = False
         self._pending = b""
         self.runtime = tempfile.mkdtemp(prefix="zolvenar-e2e-a11y-")
         try:
@@ -1028,9 +1042,6 @@ class AccessibilityBus:
             self.env = {"DBUS_SESSION_BUS_ADDRESS": address, "XDG_RUNTIME_DIR": self.runtime}
             # Without a display, so the launcher leaves no bus address on some X server.
             self._start([A11Y_LAUNCHER, "--launch-immediately"], self.client_environment(), stdout=subprocess.DEVNULL)
-            # Up before the program asks, or the session bus would start a launcher of its own.
-            self._wait_for_a11y_bus()
-            # Ready by the time the program is.
             self._reader_log = os.path.join(self.runtime, "reader.log")
             with open(self._reader_log, "wb") as log:
                 self._reader = self._start(["/usr/bin/python3", "-c", BUS_READER], self.client_environment(),
@@ -1055,27 +1066,24 @@ class AccessibilityBus:
         self._procs.append(proc)
         return proc
 
-    def _wait_for_a11y_bus(self):
-        # Asking the name's owner before it is there would start a second launcher.
-        env = dict(os.environ, **self.env)
-        deadline = time.monotonic() + 20
-        while True:
-            done = subprocess.run(["dbus-send", "--session", "--print-reply=literal", "--dest=org.freedesktop.DBus",
-                                   "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner",
-                                   "string:org.a11y.Bus"], env=env, capture_output=True, timeout=10)
-            if done.stdout.split() == [b"boolean", b"true"]:
-                return
-            if time.monotonic() > deadline or self._procs[-1].poll() is not None:
-                raise HarnessError("the accessibility bus launcher did not come up: %r" % done)
-            time.sleep(0.1)
+    def wait_ready(self, timeout=20):
+        """Waits until the launcher is up, so a program started now finds the bus
+        instead of having the session bus start a launcher of its own."""
+        if not self._ready:
+            self._read(timeout)
+            self._ready = True
 
     def ask(self, request, timeout=30):
         """One answer of the reader: a dict with "nodes", "done" or "error"."""
+        self.wait_ready()
         try:
             self._reader.stdin.write((json.dumps(request) + "\n").encode())
             self._reader.stdin.flush()
         except BrokenPipeError:
             pass  # the read below tells why
+        return self._read(timeout)
+
+    def _read(self, timeout):
         deadline = time.monotonic() + timeout
         fd = self._reader.stdout.fileno()
         while b"\n" not in self._pending:
