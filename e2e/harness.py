@@ -210,6 +210,8 @@ def walk(app, request):
     out, level, depth = [], [ROOT], 0
     while level:
         nodes = describe(app, level, full)
+        if not nodes and not depth:
+            return None  # the program has left the bus
         for node in nodes:
             node["depth"] = depth
         matched = [n for n in nodes if wanted is None or n["name"] == wanted]
@@ -233,9 +235,9 @@ def answer(request):
     app = known
     if request["op"] == "walk":
         nodes = walk(app, request)
-        if not nodes:
+        if nodes is None:
             known = None
-        return {"nodes": nodes}
+        return {"nodes": nodes or []}
     path = request["path"]
     if request["op"] == "child":
         children = batch([(app, path, ACCESSIBLE, "GetChildren", None)])[0]
@@ -718,10 +720,16 @@ class Session:
                 placed.append(Control(node, (x - ox, y - oy, width, height)))
         return placed
 
-    def controls(self):
+    def controls(self, timeout=10):
         """Every control showing now, from one walk of the bus: a Controls, for a
-        batch of lookups while nothing changes the layout."""
-        return Controls(self._placed(self._ask({"op": "walk"})), self._shown)
+        batch of lookups while nothing changes the layout. Waits until the program
+        has its window's controls on the bus."""
+        def walked():
+            placed = self._placed(self._ask({"op": "walk"}))
+            return any(c.depth >= 2 for c in placed) and placed
+
+        return Controls(self.wait_until(walked, timeout, "the window's controls on the accessibility bus"),
+                        self._shown)
 
     def control(self, name, role=None, timeout=10):
         """The one showing control with this accessible name (and role), waiting
@@ -1130,7 +1138,7 @@ class Control:
 
     def __init__(self, node, bounds):
         self.name, self.role, self.states = node["name"], node["role"], node["states"]
-        self.path = node["path"]
+        self.path, self.depth = node["path"], node.get("depth")
         self.x, self.y, self.width, self.height = bounds
 
     @property

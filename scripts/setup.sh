@@ -13,8 +13,9 @@ shift || true
 # imagemagick for screenshots, openbox for the runs under a window manager, xsm (and
 # iceauth from x11-xserver-utils) for a real session manager, weston and Qt's Wayland
 # plugin for the runs under Wayland, the Adwaita styles, setxkbmap for other keyboard
-# layouts, the accessibility bus with its Python bindings for what a screen reader hears,
-# and strace for the files the save dialog opens.
+# layouts, the accessibility bus with GObject's Python bindings (D-Bus, AT-SPI's names)
+# for what a screen reader hears and where it finds the controls, and strace for the
+# files the save dialog opens.
 # Package checks: dpkg-dev for the shared-library dependencies, the desktop entry,
 # AppStream and manual page validators, lintian for the built package.
 packages=(
@@ -22,7 +23,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxkbcommon-dev libxcb1-dev libice-dev libsm-dev
   xvfb xauth xdotool xclip x11-utils python3 python3-xlib imagemagick openbox
   x11-session-utils x11-xserver-utils weston qt6-wayland adwaita-qt6 x11-xkb-utils
-  at-spi2-core python3-pyatspi dbus dbus-x11 strace
+  at-spi2-core python3-gi gir1.2-atspi-2.0 dbus dbus-x11 strace
   fonts-dejavu-core
   dpkg-dev desktop-file-utils appstream man-db lintian
 )
