@@ -1112,6 +1112,7 @@ class AccessibilityBus:
             if proc.stdin is not None:
                 proc.stdin.close()
             _signal_group(proc, signal.SIGTERM)
+        for proc in reversed(self._procs):
             try:
                 proc.wait(5)
             except subprocess.TimeoutExpired:
