@@ -41,7 +41,7 @@ Session(binary, workdir=None, files=None, env=None, wm=False, args=(), plain_use
     With ``file_size_limit`` (bytes) the program runs under that limit, as after
     ``ulimit -f``, its standard output and error going to files as ever.
     With ``accessible`` a private session bus and the accessibility bus run for
-    the program, which starts with Qt's accessibility bridge on, so the calls
+    the program (as its user, also with ``plain_user``), which starts with Qt's accessibility bridge on, so the calls
     under Controls find its controls on the bus, by their accessible names, as a
     screen reader does. ``names`` maps the (English) names and titles a case
     uses to those the window shows, for a run in another language; a name not
@@ -306,7 +306,7 @@ class Session:
         try:
             if self.accessible:
                 # Its processes start while the display and the window manager do.
-                self._bus = AccessibilityBus().__enter__()
+                self._bus = AccessibilityBus(PLAIN_USER if self.plain_user else None).__enter__()
             self._start_xvfb()
             self._logdir = tempfile.mkdtemp(prefix="zolvenar-e2e-log-")
             if self.wm:
@@ -1033,7 +1033,11 @@ class AccessibilityBus:
     """A private session bus with the accessibility bus launched on it, and a reader
     on it that answers what a screen reader would ask (BUS_READER). Each process
     started here leads a process group of its own, which is ended on leaving the
-    block, also after a failure: the buses and the registry they start go with it."""
+    block, also after a failure: the buses and the registry they start go with it.
+    Given a user, they all run as that user: a session bus admits no other."""
+
+    def __init__(self, user=None):
+        self.user = user
 
     def __enter__(self):
         self._procs = []
@@ -1042,8 +1046,10 @@ class AccessibilityBus:
         self._pending = b""
         self.runtime = tempfile.mkdtemp(prefix="zolvenar-e2e-a11y-")
         try:
-            bus = self._start(["dbus-daemon", "--session", "--nofork", "--print-address=1"], os.environ,
-                              stdout=subprocess.PIPE)
+            if self.user is not None:
+                os.chown(self.runtime, self.user, self.user)
+            bus = self._start(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                              dict(os.environ, HOME=self.runtime), stdout=subprocess.PIPE)
             address = bus.stdout.readline().decode().strip()
             if not address:
                 raise HarnessError("the session bus did not start")
@@ -1066,11 +1072,13 @@ class AccessibilityBus:
     def client_environment(self):
         """The environment of a process that talks on the bus and to no display."""
         env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "AT_SPI_BUS_ADDRESS")}
-        env.update(self.env)
+        env.update(self.env, HOME=self.runtime)
         return env
 
     def _start(self, argv, env, stdout, stdin=subprocess.DEVNULL, stderr=subprocess.DEVNULL):
-        proc = subprocess.Popen(argv, env=env, stdin=stdin, stdout=stdout, stderr=stderr, start_new_session=True)
+        user = {} if self.user is None else {"user": self.user, "group": self.user, "extra_groups": []}
+        proc = subprocess.Popen(argv, env=env, stdin=stdin, stdout=stdout, stderr=stderr, start_new_session=True,
+                                **user)
         self._procs.append(proc)
         return proc
 
