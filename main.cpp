@@ -4,8 +4,11 @@
 #include "window/app/ZolvenarMainForm.h"
 #include "window/toolkit/ApplicationEntry.h"
 #include "window/toolkit/FontPreload.h"
+#include "window/toolkit/Translations.h"
 #include "window/toolkit/ZolvenarApplication.h"
 #include "window/x11/SessionManagement.h"
+
+#include <QCoreApplication>
 
 #include <csignal>
 #include <cstdio>
@@ -20,6 +23,10 @@ int main(int argc, char *argv[])
     ProcessPrivacy::apply();
     const CommandLine::Command command = CommandLine::parse(QByteArrayList(argv + 1, argv + argc));
     if (command == CommandLine::Command::version || command == CommandLine::Command::help) {
+        // Translations live on an application object; this one needs no display.
+        int coreArgc = 1;
+        const QCoreApplication core(coreArgc, argv);
+        Translations::install();
         const QByteArray text
             = command == CommandLine::Command::version ? CommandLine::versionText() : CommandLine::helpText();
         std::fwrite(text.constData(), 1, text.size(), stdout);
@@ -40,6 +47,7 @@ int main(int argc, char *argv[])
     SessionManagement::install();
     ZolvenarApplication app(qtArgc, qtArgv);
     const FontPreload fonts;
+    Translations::install();
     ZolvenarApplication::setApplicationName(QStringLiteral("Zolvenar"));
     // Lets docks and task bars match the window to zolvenar.desktop and its icon.
     ZolvenarApplication::setDesktopFileName(QStringLiteral("zolvenar"));

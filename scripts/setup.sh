@@ -16,6 +16,11 @@ shift || true
 # layouts, the accessibility bus with GObject's Python bindings (D-Bus, AT-SPI's names)
 # for what a screen reader hears and where it finds the controls, and strace for the
 # files the save dialog opens.
+# Languages: lupdate and lrelease with their CMake functions for the program's
+# translations, Qt's own translations for its dialogs and boxes, and Noto CJK so
+# Chinese and Japanese show (DejaVu Sans covers Latin, Cyrillic and Arabic). Not
+# fonts-noto-core: with it fontconfig maps the window's Verdana to Noto Sans,
+# whose taller lines no longer fit the 20-pixel number boxes.
 # Package checks: dpkg-dev for the shared-library dependencies, the desktop entry,
 # AppStream and manual page validators, lintian for the built package.
 packages=(
@@ -25,6 +30,7 @@ packages=(
   x11-session-utils x11-xserver-utils weston qt6-wayland adwaita-qt6 x11-xkb-utils
   at-spi2-core python3-gi gir1.2-atspi-2.0 dbus dbus-x11 strace
   fonts-dejavu-core
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-noto-cjk
   dpkg-dev desktop-file-utils appstream man-db lintian
 )
 if [[ "${ZOLVENAR_NEED_CLANG:-0}" == 1 ]]; then

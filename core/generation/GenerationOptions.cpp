@@ -7,9 +7,10 @@
 #include <array>
 #include <limits>
 
-const char *const GenerationOptions::poolTooSmallText = "Character sets must contain at least two characters";
-const char *const GenerationOptions::errorCaption = "Brindal Error";
-const char *const GenerationOptions::questionCaption = "Brindal";
+const char *const GenerationOptions::poolTooSmallText
+    = QT_TRANSLATE_NOOP("GenerationOptions", "Character sets must contain at least two characters");
+const char *const GenerationOptions::errorCaption = QT_TRANSLATE_NOOP("GenerationOptions", "Brindal Error");
+const char *const GenerationOptions::questionCaption = QT_TRANSLATE_NOOP("GenerationOptions", "Brindal");
 
 GenerationOptions GenerationOptions::fromInputs(const Inputs &inputs)
 {
@@ -146,8 +147,9 @@ int GenerationOptions::shortestForEachSet() const
 
 std::string GenerationOptions::tooShortForEachSetMessage() const
 {
-    return "The Minimum Length must be at least " + std::to_string(shortestForEachSet())
-        + " to hold a character of each ticked set";
+    return tr("The Minimum Length must be at least %1 to hold a character of each ticked set")
+        .arg(shortestForEachSet())
+        .toStdString();
 }
 
 bool GenerationOptions::holdsEachSet(std::string_view password) const
@@ -169,17 +171,17 @@ std::string GenerationOptions::weakSettingsMessage() const
     const bool smallPool = charPool.size() < 32;
     if (!weakStrength && !shortMinimum && !smallPool)
         return {};
-    std::string message
-        = "The current password settings may be too weak. Do you want to continue generating passwords?";
+    QString message
+        = tr("The current password settings may be too weak. Do you want to continue generating passwords?");
     if (shortMinimum)
-        message += "\n(Minimum Length is less than 10)";
+        message += tr("\n(Minimum Length is less than 10)");
     if (smallPool)
-        message += "\n(Less than 32 characters and symbols are selected)";
+        message += tr("\n(Less than 32 characters and symbols are selected)");
     if (weakStrength) {
         if (generators > 0 && passStrength >= 100)
-            message += "\n(Password Strength is less than 200 when Generators are enabled)";
+            message += tr("\n(Password Strength is less than 200 when Generators are enabled)");
         else
-            message += "\n(Password Strength is less than 100)";
+            message += tr("\n(Password Strength is less than 100)");
     }
-    return message;
+    return message.toStdString();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 
 #include <cstdint>
 #include <string>
@@ -11,6 +12,8 @@
 // option controls show and forced into their legal ranges.
 class GenerationOptions
 {
+    Q_DECLARE_TR_FUNCTIONS(GenerationOptions)
+
 public:
     struct CharacterSet
     {
@@ -78,6 +81,7 @@ public:
     // The question to ask before a run on weak settings; empty when they are not weak.
     std::string weakSettingsMessage() const;
 
+    // In English; tr() gives them in the user's language.
     static const char *const poolTooSmallText;
     static const char *const errorCaption;
     static const char *const questionCaption;

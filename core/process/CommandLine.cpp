@@ -20,9 +20,10 @@ QByteArray CommandLine::versionText()
 
 QByteArray CommandLine::helpText()
 {
-    return QByteArray("Usage: zolvenar [--help | --version | --check-randomness]\n"
-                      "Opens the password generator's window. Its options live in Zolvenar.ini\n"
-                      "in the current directory; every other argument is ignored.\n"
-                      "--check-randomness measures this machine's timer randomness and the generated\n"
-                      "characters in under a minute; exit status 3 when the check fails.\n");
+    return (tr("Usage: zolvenar [--help | --version | --check-randomness]\n"
+               "Opens the password generator's window. Its options live in Zolvenar.ini\n"
+               "in the current directory; every other argument is ignored.\n")
+        + tr("--check-randomness measures this machine's timer randomness and the generated\n"
+             "characters in under a minute; exit status 3 when the check fails.\n"))
+        .toUtf8();
 }

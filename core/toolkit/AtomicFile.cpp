@@ -50,7 +50,7 @@ QByteArray followLinks(const QString &path)
         const bool shared = (parent.st_mode & (S_ISVTX | S_IWOTH)) == (S_ISVTX | S_IWOTH);
         if (shared && link.st_uid != ::geteuid() && link.st_uid != parent.st_uid) {
             throw AtomicFile::Error(path,
-                QStringLiteral("not followed: a symbolic link another user put in a directory everyone may write to"));
+                AtomicFile::tr("not followed: a symbolic link another user put in a directory everyone may write to"));
         }
         char target[PATH_MAX];
         const ssize_t length = ::readlink(current.constData(), target, sizeof target);
@@ -99,7 +99,7 @@ void writeInPlace(const QString &path, const QByteArray &target, const QByteArra
     }
     struct stat info = {};
     if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode))
-        throw AtomicFile::Error(path, QStringLiteral("not a regular file"));
+        throw AtomicFile::Error(path, AtomicFile::tr("not a regular file"));
     if (mode && !file.setPermissions(*mode))
         throw AtomicFile::Error(path, file.errorString());
     const qint64 earlierSize = file.size();
@@ -151,7 +151,7 @@ void AtomicFile::write(const QString &path, const QByteArray &bytes, std::option
     const bool exists = ::lstat(target.constData(), &existing) == 0;
     // Renamed over, a FIFO or a device would be gone; written through, it could block.
     if (exists && !S_ISREG(existing.st_mode))
-        throw Error(path, QStringLiteral("not a regular file"));
+        throw Error(path, tr("not a regular file"));
     QSaveFile file(QFile::decodeName(target));
     const auto fail = [&path, &file] {
         const QString reason = file.errorString();

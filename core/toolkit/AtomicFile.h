@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFileDevice>
 #include <QString>
 
@@ -12,6 +13,8 @@
 // failure at any point leaves the earlier file as it was.
 class AtomicFile
 {
+    Q_DECLARE_TR_FUNCTIONS(AtomicFile)
+
 public:
     // what() is "<path>: <reason>".
     class Error : public std::runtime_error

@@ -29,7 +29,7 @@ void Threads::start(std::function<void()> body)
     {
         std::scoped_lock lock(aliveMutex);
         if (started + 1 >= maxAlive)
-            throw std::runtime_error("Thread error: too many threads");
+            throw std::runtime_error(tr("Thread error: too many threads").toStdString());
         ++started;
     }
     auto task = std::make_unique<std::function<void()>>(std::move(body));
@@ -50,7 +50,7 @@ void Threads::start(std::function<void()> body)
         }).detach();
     } catch (const std::system_error &) {
         release();
-        throw std::runtime_error("Thread error: failed to start");
+        throw std::runtime_error(tr("Thread error: failed to start").toStdString());
     }
 }
 

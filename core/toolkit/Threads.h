@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include <functional>
 
 // Starts detached threads, keeping the program under a fixed number of live threads.
 class Threads
 {
+    Q_DECLARE_TR_FUNCTIONS(Threads)
+
 public:
     // The user-interface thread counts as one of them.
     static constexpr int maxAlive = 1024;

@@ -15,7 +15,7 @@ int ApplicationEntry::run(const FormFactory &createMainForm)
         QApplication::exec();
         return 0;
     } catch (...) {
-        MessageBoxes::showError(ZolvenarApplication::describe(std::current_exception()), QStringLiteral("Fatal Error"));
+        MessageBoxes::showError(ZolvenarApplication::describe(std::current_exception()), tr("Fatal Error"));
     }
     return 1;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include <functional>
 #include <memory>
 
@@ -10,6 +12,8 @@ class QWidget;
 // run with the "Fatal Error" box.
 class ApplicationEntry
 {
+    Q_DECLARE_TR_FUNCTIONS(ApplicationEntry)
+
 public:
     using FormFactory = std::function<std::unique_ptr<QWidget>()>;
 

@@ -38,7 +38,7 @@ void Clipboard::setText(const QByteArray &utf8, bool persist, bool secret)
     }
     QClipboard *clipboard = qApp ? QGuiApplication::clipboard() : nullptr;
     if (!clipboard)
-        throw std::runtime_error("Unable to set clipboard data");
+        throw std::runtime_error(tr("Unable to set clipboard data").toStdString());
     auto data = std::make_unique<QMimeData>();
     data->setText(QString::fromUtf8(utf8));
     if (secret)
@@ -56,7 +56,7 @@ QByteArray Clipboard::text()
     QClipboard *clipboard = qApp ? QGuiApplication::clipboard() : nullptr;
     const QMimeData *data = clipboard ? clipboard->mimeData() : nullptr;
     if (!data)
-        throw std::runtime_error("Unable to obtain clipboard data object");
+        throw std::runtime_error(tr("Unable to obtain clipboard data object").toStdString());
     return data->hasText() ? data->text().toUtf8() : QByteArray();
 }
 

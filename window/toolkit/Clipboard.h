@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 
 #include <functional>
 
 // The system clipboard's text, as UTF-8 bytes.
 class Clipboard
 {
+    Q_DECLARE_TR_FUNCTIONS(Clipboard)
+
 public:
     // Puts text on the clipboard; with persist it is handed over so it stays after
     // the program exits, and a secret is marked for clipboard managers to keep out

@@ -8,9 +8,11 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-const QString ErrorWindow::message
-    = QStringLiteral("An application exception has occured. Click Continue to allow the application to ignore this "
-                     "error and attempt to continue.");
+QString ErrorWindow::message()
+{
+    return tr("An application exception has occured. Click Continue to allow the application to ignore this error "
+              "and attempt to continue.");
+}
 
 ErrorWindow::ErrorWindow(const QString &errorText, QWidget *owner)
     : QDialog(owner)
@@ -21,16 +23,16 @@ ErrorWindow::ErrorWindow(const QString &errorText, QWidget *owner)
 
     auto *icon = new QLabel(this);
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxCritical).pixmap(32, 32));
-    auto *text = new QLabel(message, this);
+    auto *text = new QLabel(message(), this);
     text->setObjectName(QStringLiteral("errorMessage"));
     text->setWordWrap(true);
     auto *details = new QPlainTextEdit(errorText, this);
     details->setObjectName(QStringLiteral("errorText"));
     details->setReadOnly(true);
 
-    continueBox = new QPushButton(QStringLiteral("&Continue"), this);
+    continueBox = new QPushButton(tr("&Continue"), this);
     continueBox->setDefault(true);
-    quitBox = new QPushButton(QStringLiteral("&Quit"), this);
+    quitBox = new QPushButton(tr("&Quit"), this);
     connect(continueBox, &QPushButton::clicked, this, &QDialog::accept);
     connect(quitBox, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -12,7 +12,8 @@ class ErrorWindow : public QDialog
     Q_OBJECT
 
 public:
-    static const QString message;
+    // The text above the error's own, in the user's language.
+    static QString message();
 
     explicit ErrorWindow(const QString &errorText, QWidget *owner = nullptr);
 

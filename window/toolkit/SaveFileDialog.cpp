@@ -68,7 +68,7 @@ protected:
         const QFileInfo chosen(selectedFiles().value(0));
         if (chosen.exists() && !chosen.isFile() && !chosen.isDir()) {
             MessageBoxes::showError(
-                QStringLiteral("%1 is not a regular file.\nChoose another name.").arg(chosen.fileName()),
+                SaveFileDialog::tr("%1 is not a regular file.\nChoose another name.").arg(chosen.fileName()),
                 windowTitle());
             return;
         }
@@ -82,7 +82,7 @@ bool SaveFileDialog::show(QWidget *owner)
 {
     // The longest path the saved file's name may have is 260 characters.
     if (fileName.size() >= 261)
-        throw std::runtime_error("Invalid file name");
+        throw std::runtime_error(tr("Invalid file name").toStdString());
     if (hook)
         return hook(*this);
     keepToolkitSettingsNowhere();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -9,6 +10,8 @@ class QWidget;
 // The save-file dialog, configured field by field like the platform's own.
 class SaveFileDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(SaveFileDialog)
+
 public:
     QString title;
     QString filter; // "label|pattern|label|pattern"

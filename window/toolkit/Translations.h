@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The program's texts and Qt's own (the buttons and texts of its dialogs and
+// boxes) in the language the desktop asks for, installed on the application
+// object before any text is made, the layout mirrored for a language written
+// right to left. English, the language the texts are written in, loads nothing.
+class Translations
+{
+public:
+    // The language the environment asks for (LanguageChoice).
+    static void install();
+    // The given language in place of the one installed before; English removes it.
+    static void install(const QString &language);
+
+    // The languages the program's texts are translated into ("de", "pt_BR").
+    static QStringList available();
+};
