@@ -8,9 +8,10 @@ import harness
 PASS_COUNT = "Password Count"
 
 
-def set_layout(s, layout):
+def set_layout(s, layout, variant=""):
     """Switches the display's keyboard layout, as a desktop's layout switcher does."""
-    subprocess.run(["setxkbmap", "-display", s.display_name, layout], check=True, capture_output=True, timeout=10)
+    subprocess.run(["setxkbmap", "-display", s.display_name, layout, "-variant", variant], check=True,
+                   capture_output=True, timeout=10)
     query = subprocess.run(["setxkbmap", "-display", s.display_name, "-query"], check=True, capture_output=True,
                            timeout=10).stdout.decode()
     assert "layout:     %s\n" % layout in query, query
@@ -26,18 +27,21 @@ def focused_text(s):
 
 # '#' is Shift+3 on a US keyboard but has a key of its own on British and German
 # ones; '§' is Shift+3 and '{' AltGr+7 on a German keyboard. The keypad's digits
-# count as the digit keys, its '+' does not.
+# count as the digit keys, its '+' does not. Arabic and Persian layouts type their
+# own digits on the digit keys; the box holds them as ASCII digits.
 @harness.rows(us_shift_digit_key={"layout": "us", "text": "1#2"},
               us_keypad={"layout": "us", "keys": ("KP_1", "KP_Add", "KP_9", "KP_0"), "expected": "190"},
               gb_key_of_its_own={"layout": "gb", "text": "1#2"},
               de_key_of_its_own={"layout": "de", "text": "1#2"},
               de_shift_digit_key={"layout": "de", "text": "1\u00a72"},
-              de_altgr_digit_key={"layout": "de", "text": "1{2"})
-def test_only_digits_reach_a_numeric_box(binary, layout, text="", keys=(), expected="12"):
+              de_altgr_digit_key={"layout": "de", "text": "1{2"},
+              arabic_digits={"layout": "ara", "variant": "digits", "keys": ("Arabic_1", "exclam", "Arabic_2")},
+              persian_digits={"layout": "ir", "keys": ("Farsi_1", "Farsi_2")})
+def test_only_digits_reach_a_numeric_box(binary, layout, variant="", text="", keys=(), expected="12"):
     with harness.Session(binary, accessible=True) as s:
         s.find_window()
         # Switched while the program runs: it must follow the layout of the moment.
-        set_layout(s, layout)
+        set_layout(s, layout, variant)
         s.click_control(PASS_COUNT, "combo box")
         s.key("ctrl+a")
         if keys:

@@ -90,6 +90,13 @@ void IntComboBoxTest::typedKeys_data()
         << QList<Key> { { Qt::Key_Home, QString(), Qt::NoModifier }, { Qt::Key_Delete, QString(), Qt::NoModifier },
                plain('9') }
         << QStringLiteral("95") << QString();
+    // An Arabic layout's digit keys type Arabic-Indic digits, a Persian one Extended Arabic-Indic ones.
+    QTest::newRow("digits of the Arabic scripts are held as ASCII")
+        << QString()
+        << QList<Key> { { Qt::Key(0x661), QStringLiteral("\u0661"), Qt::NoModifier },
+               { Qt::Key(0x6F2), QStringLiteral("\u06F2"), Qt::NoModifier },
+               { Qt::Key_unknown, QStringLiteral("\u0663"), Qt::NoModifier } }
+        << QStringLiteral("123") << QString();
     const Key paste { Qt::Key_V, QStringLiteral("\x16"), Qt::ControlModifier };
     QTest::newRow("Ctrl+V pastes unfiltered")
         << QString() << QList<Key> { paste } << QStringLiteral("x9") << QStringLiteral("x9");
@@ -98,6 +105,8 @@ void IntComboBoxTest::typedKeys_data()
         << QString() << QList<Key> { paste } << QStringLiteral("1[X]2")
         << QStringLiteral("1\n[X]\r\n\0"
                           "2\x1B");
+    QTest::newRow("a paste's Arabic-Indic digits are held as ASCII")
+        << QString() << QList<Key> { paste } << QStringLiteral("4x5") << QStringLiteral("\u0664x\u06F5");
     // The numeric and the set boxes share the edit that drops them.
     QTest::newRow("a paste loses DEL as well")
         << QString() << QList<Key> { paste } << QStringLiteral("42") << QStringLiteral("4\u007F2");

@@ -63,6 +63,8 @@ void KeyDataTest::eventsAsThePlatformSendsThem_data()
     QTest::newRow("double quote") << int(Qt::Key_QuoteDbl) << int(Qt::ShiftModifier) << "\"" << KeyResult(0x100DE);
     QTest::newRow("Enter") << int(Qt::Key_Return) << none << "\r" << KeyResult(0x0D);
     QTest::newRow("a letter no US key types") << int(Qt::Key_Eacute) << none << "é" << KeyResult(0);
+    QTest::newRow("an Arabic-Indic digit is its digit key") << 0x663 << none << "\u0663" << KeyResult(0x33);
+    QTest::newRow("an Extended Arabic-Indic digit is its digit key") << 0x6F4 << none << "\u06F4" << KeyResult(0x34);
     QTest::newRow("Delete types nothing") << int(Qt::Key_Delete) << none << "\x7f" << KeyResult();
     QTest::newRow("Tab types nothing") << int(Qt::Key_Tab) << none << "\t" << KeyResult();
     QTest::newRow("Home") << int(Qt::Key_Home) << none << "" << KeyResult();

@@ -111,6 +111,7 @@ IntComboBox::IntComboBox(QWidget *parent)
     if (!standIn)
         standIn = new QCompleter(QCoreApplication::instance());
     auto *edit = new TypedLengthEdit(this);
+    edit->setAsciiDigits(true);
     edit->setCompleter(standIn);
     setLineEdit(edit); // also makes the box editable
     edit->setCompleter(nullptr);
@@ -131,7 +132,7 @@ void IntComboBox::inputMethodEvent(QInputMethodEvent *event)
     const QString committed = event->commitString();
     QString digits;
     for (const QChar ch : committed) {
-        if (ch >= QLatin1Char('0') && ch <= QLatin1Char('9'))
+        if ((ch >= QLatin1Char('0') && ch <= QLatin1Char('9')) || KeyData::asciiDigit(ch.unicode()) != 0)
             digits += ch;
     }
     if (digits == committed) {

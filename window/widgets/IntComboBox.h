@@ -6,7 +6,8 @@
 
 // Editable combo box for whole numbers: typed characters pass only from digit and
 // editing keys without Shift, or with Ctrl or Alt held, and composed text only
-// as its digits. Program-set, picked and pasted text is not filtered.
+// as its digits. Program-set, picked and pasted text is not filtered. The box
+// holds ASCII digits: those of the Arabic scripts, typed or pasted, become them.
 class IntComboBox : public QComboBox
 {
     Q_OBJECT

@@ -1,5 +1,7 @@
 #include "window/widgets/TypedLengthEdit.h"
 
+#include "window/x11/KeyData.h"
+
 #include <QScopedValueRollback>
 #include <QValidator>
 
@@ -29,6 +31,8 @@ public:
     {
         if (edit.userEditing()) {
             for (qsizetype i = input.size(); i-- > 0;) {
+                if (const char16_t digit = edit.holdsAsciiDigits() ? KeyData::asciiDigit(input[i].unicode()) : 0)
+                    input[i] = QChar(digit);
                 if (!isControl(input[i]))
                     continue;
                 input.remove(i, 1);

@@ -5,7 +5,8 @@
 // A line edit whose length limit applies only to what the user types, pastes or
 // drops. QLineEdit::setMaxLength would also cut text the program sets, which must
 // stay whole (a loaded setting, a picked list item such as "0 (Disabled)"). What
-// the user enters loses its control characters.
+// the user enters loses its control characters, and with ASCII digits on, its
+// digits of the Arabic scripts become ASCII ones.
 class TypedLengthEdit : public QLineEdit
 {
     Q_OBJECT
@@ -16,6 +17,9 @@ public:
 
     void setMaxTypedLength(int length);
     int maxTypedLength() const { return limit; }
+
+    void setAsciiDigits(bool on) { asciiDigits = on; }
+    bool holdsAsciiDigits() const { return asciiDigits; }
 
     // True while a user's key, input-method, drop or paste is being applied.
     bool userEditing() const { return editing; }
@@ -30,4 +34,5 @@ protected:
 private:
     int limit = 32767; // as QLineEdit's own default typing limit
     bool editing = false;
+    bool asciiDigits = false;
 };

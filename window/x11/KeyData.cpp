@@ -73,12 +73,20 @@ bool isDigitKey(std::uint32_t code)
     return code >= u'0' && code <= u'9';
 }
 
+bool isDigit(char16_t ch)
+{
+    return isDigitKey(ch) || KeyData::asciiDigit(ch) != 0;
+}
+
+// Keysyms of characters beyond Latin-1 are the Unicode code point plus this.
+constexpr xcb_keysym_t unicodeKeysym = 0x1000000;
+
 // Without the layout a US keyboard is assumed, except that a symbol of a digit key
 // typed without Shift came from a key of its own ('#' on a British keyboard).
 std::uint32_t usKey(char16_t ch, bool shifted)
 {
     const std::uint32_t code = KeyData::virtualKey(ch);
-    if (isDigitKey(code) && !shifted && !isDigitKey(ch))
+    if (isDigitKey(code) && !shifted && !isDigit(ch))
         return 0;
     return code;
 }
@@ -123,6 +131,11 @@ std::uint32_t keyOfKeysyms(const std::vector<xcb_keysym_t> &syms, xcb_keysym_t t
             return sym;
         if (sym >= keypadZero && sym <= keypadZero + 9)
             return sym - keypadZero + u'0';
+        // The Arabic and Persian layouts type their own digits on these keys.
+        if (sym > unicodeKeysym && sym <= unicodeKeysym + 0xFFFF) {
+            if (const char16_t digit = KeyData::asciiDigit(static_cast<char16_t>(sym - unicodeKeysym)))
+                return digit;
+        }
     }
     for (const xcb_keysym_t sym : syms) {
         // Keysyms of printable ASCII are the characters themselves.
@@ -147,6 +160,8 @@ std::uint32_t KeyData::virtualKey(char16_t ch)
 {
     if (ch >= u'0' && ch <= u'9')
         return ch;
+    if (const char16_t digit = asciiDigit(ch))
+        return digit;
     if (ch >= u'A' && ch <= u'Z')
         return ch;
     if (ch >= u'a' && ch <= u'z')
@@ -160,6 +175,15 @@ std::uint32_t KeyData::virtualKey(char16_t ch)
     for (const Punctuation &key : punctuation) {
         if (key.plain == ch || key.shifted == ch)
             return key.code;
+    }
+    return 0;
+}
+
+char16_t KeyData::asciiDigit(char16_t ch)
+{
+    for (const char16_t zero : { u'\u0660', u'\u06F0' }) {
+        if (ch >= zero && ch <= zero + 9)
+            return static_cast<char16_t>(ch - zero + u'0');
     }
     return 0;
 }

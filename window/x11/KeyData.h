@@ -20,6 +20,11 @@ public:
     static std::optional<std::uint32_t> fromEvent(const QKeyEvent *event);
 
     // The US-layout virtual-key code of the key that types character ch; 0 for a
-    // character no key of that layout types.
+    // character no key of that layout types. A digit of the Arabic scripts is its
+    // digit key's, as on every layout that types one.
     static std::uint32_t virtualKey(char16_t ch);
+
+    // The ASCII digit for an Arabic-Indic or Extended Arabic-Indic digit; 0 for
+    // any other character.
+    static char16_t asciiDigit(char16_t ch);
 };
