@@ -62,6 +62,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # was built against; the X11 platform plugin is loaded at run time, so no tool sees it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Qt's own texts (the buttons of its boxes and dialogs) in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)
 
 # The desktop entry, metadata, manual page and the package through the validators

@@ -268,6 +268,15 @@ class HarnessError(AssertionError):
     """A step of the harness did not happen in time or failed."""
 
 
+def english_environment():
+    """This environment with the program's language set to English, as the cases
+    expect unless they ask for another (LANG in a session's env)."""
+    env = dict(os.environ, LANG="C.UTF-8")
+    for name in ("LANGUAGE", "LC_ALL", "LC_MESSAGES"):
+        env.pop(name, None)
+    return env
+
+
 class Session:
     def __init__(self, binary, workdir=None, files=None, env=None, wm=False, args=(), plain_user=False,
                  session_manager=False, wayland=False, file_size_limit=None, accessible=False, names=None):
@@ -485,7 +494,7 @@ class Session:
         self.wait_until(lambda: not self._visible_windows("Save Failure"), 10, "the save failure box to go")
 
     def _environment(self):
-        env = dict(os.environ)
+        env = english_environment()
         env["DISPLAY"] = self.display_name
         env["QT_QPA_PLATFORM"] = "xcb"
         env.pop("WAYLAND_DISPLAY", None)

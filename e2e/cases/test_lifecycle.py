@@ -47,8 +47,10 @@ def test_start_up_messages_past_a_file_size_limit_end_nothing(binary):
         assert len(s.stderr().encode()) == limit, len(s.stderr())
 
 
-def run_without_a_display(binary, *args, timeout=30):
-    env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+def run_without_a_display(binary, *args, timeout=30, lang="C.UTF-8"):
+    env = {k: v for k, v in harness.english_environment().items()
+           if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+    env["LANG"] = lang
     with tempfile.TemporaryDirectory() as workdir:
         return subprocess.run([os.path.abspath(binary), *args], cwd=workdir, env=env, capture_output=True, text=True,
                               timeout=timeout)
@@ -61,12 +63,14 @@ def test_without_a_display_one_line_and_exit_code_one(binary):
     assert len(lines) == 1 and lines[0].startswith("Zolvenar needs a graphical display: "), done.stderr
 
 
-@harness.rows(version={"argument": "--version", "lines": 1}, help={"argument": "--help", "lines": 5})
-def test_version_and_help_answer_on_standard_output_without_a_display(binary, argument, lines):
-    done = run_without_a_display(binary, argument)
+@harness.rows(version={"argument": "--version", "lines": 1, "start": "zolvenar 0.5a\n"},
+              help={"argument": "--help", "lines": 5, "start": "Usage: zolvenar"},
+              help_in_german={"argument": "--help", "lines": 5, "start": "Aufruf: zolvenar", "lang": "de_DE.UTF-8"},
+              version_in_arabic={"argument": "--version", "lines": 1, "start": "zolvenar 0.5a\n", "lang": "ar_EG.UTF-8"})
+def test_version_and_help_answer_on_standard_output_without_a_display(binary, argument, lines, start, lang="C.UTF-8"):
+    done = run_without_a_display(binary, argument, lang=lang)
     assert (done.returncode, done.stderr) == (0, ""), "exit code %d, stderr: %s" % (done.returncode, done.stderr)
-    assert len(done.stdout.splitlines()) == lines and done.stdout.startswith(
-        "zolvenar 0.5a\n" if argument == "--version" else "Usage: zolvenar"), done.stdout
+    assert len(done.stdout.splitlines()) == lines and done.stdout.startswith(start), done.stdout
 
 
 def test_randomness_check_runs_the_generators_without_a_display_and_passes(binary):
