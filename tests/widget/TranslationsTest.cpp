@@ -59,6 +59,7 @@ private Q_SLOTS:
 
     void captionsFitTheirControls_data();
     void captionsFitTheirControls();
+    void setsAndNumbersStayLeftToRight();
 };
 
 QMap<QString, Caption> TranslationsTest::captions()
@@ -152,6 +153,17 @@ void TranslationsTest::captionsFitTheirControls()
         if (translated && words && !notYetMarked.contains(caption.key()))
             QVERIFY2(caption->text != english[caption.key()].text, qPrintable(where + QStringLiteral(" is English")));
     }
+}
+
+void TranslationsTest::setsAndNumbersStayLeftToRight()
+{
+    Translations::install(QStringLiteral("ar"));
+    QVERIFY(openForm());
+    QCOMPARE(form->layoutDirection(), Qt::RightToLeft);
+    for (QLineEdit *edit : form->setEdits)
+        QCOMPARE(edit->layoutDirection(), Qt::LeftToRight);
+    for (IntComboBox *combo : form->numericCombos)
+        QCOMPARE(combo->layoutDirection(), Qt::LeftToRight);
 }
 
 QTEST_MAIN(TranslationsTest)

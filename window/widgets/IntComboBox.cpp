@@ -110,6 +110,7 @@ IntComboBox::IntComboBox(QWidget *parent)
     static QPointer<QCompleter> standIn;
     if (!standIn)
         standIn = new QCompleter(QCoreApplication::instance());
+    setLayoutDirection(Qt::LeftToRight); // as its text
     auto *edit = new TypedLengthEdit(this);
     edit->setAsciiDigits(true);
     edit->setCompleter(standIn);

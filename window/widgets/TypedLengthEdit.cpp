@@ -62,6 +62,9 @@ TypedLengthEdit::TypedLengthEdit(QWidget *parent)
 TypedLengthEdit::TypedLengthEdit(const QString &text, QWidget *parent)
     : QLineEdit(parent)
 {
+    // Character sets and numbers are not text to be reordered, in a window mirrored
+    // for a right-to-left language too.
+    setLayoutDirection(Qt::LeftToRight);
     setValidator(new TypedLengthValidator(*this));
     // QLineEdit cuts even program-set text at its maximum length; only typing is limited here.
     setMaxLength(std::numeric_limits<int>::max());
