@@ -1,9 +1,11 @@
 #include "core/generation/RandomnessCheck.h"
 #include "core/process/CommandLine.h"
 #include "core/process/ProcessPrivacy.h"
+#include "core/process/TerminationWatchdog.h"
 #include "window/app/ZolvenarMainForm.h"
 #include "window/toolkit/ApplicationEntry.h"
 #include "window/toolkit/FontPreload.h"
+#include "window/toolkit/ToolkitThreads.h"
 #include "window/toolkit/Translations.h"
 #include "window/toolkit/ZolvenarApplication.h"
 #include "window/x11/SessionManagement.h"
@@ -12,6 +14,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char *argv[])
 {
@@ -41,11 +44,20 @@ int main(int argc, char *argv[])
         };
         return RandomnessCheck::run(printLine, RandomnessCheck::Settings {});
     }
+    // The first of our threads, so that a machine short of them still has it; it
+    // outlives the application object, whose end may hang as well.
+    const TerminationWatchdog watchdog;
     // Qt's own options (-platform, -qwindowtitle, -reverse, ...) are not honoured either.
     int qtArgc = 1;
     char *qtArgv[] = { argv[0], nullptr };
     SessionManagement::install();
     ZolvenarApplication app(qtArgc, qtArgv);
+    if (!ToolkitThreads::bringUp()) {
+        std::fputs("Zolvenar cannot start: the system lets it start no more threads\n", stderr);
+        std::fflush(stderr);
+        // Qt's own end would wait for a pool thread that never started.
+        std::_Exit(1);
+    }
     const FontPreload fonts;
     Translations::install();
     ZolvenarApplication::setApplicationName(QStringLiteral("Zolvenar"));

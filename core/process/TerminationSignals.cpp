@@ -23,6 +23,7 @@ constexpr std::array<int, 4> caught { SIGTERM, SIGINT, SIGHUP, SIGQUIT };
 // Both ends stay open for the process's life: a signal may come at any moment.
 int pipeEnds[2] = { -1, -1 };
 QPointer<TerminationSignals> instance;
+std::atomic<void (*)(int)> observer { nullptr };
 
 // How often each kind has come and when it last did.
 struct Repeats
@@ -70,6 +71,8 @@ void onSignal(int number)
     const auto byte = static_cast<unsigned char>(number);
     // Non-blocking: with the pipe full, one more of the same changes nothing.
     [[maybe_unused]] const ssize_t written = ::write(pipeEnds[1], &byte, 1);
+    if (auto *told = observer.load())
+        told(number);
     endAtOnceIfInsisting(number);
     errno = saved;
 }
@@ -91,6 +94,11 @@ TerminationSignals &TerminationSignals::install()
 TerminationSignals *TerminationSignals::installed()
 {
     return instance.data();
+}
+
+void TerminationSignals::setObserver(void (*told)(int))
+{
+    observer.store(told);
 }
 
 TerminationSignals::TerminationSignals(QObject *parent)

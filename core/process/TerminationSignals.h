@@ -22,6 +22,10 @@ public:
     static TerminationSignals &install();
     // The installed object, or nullptr.
     static TerminationSignals *installed();
+    // Told of each signal from the handler itself, whatever the installing thread is
+    // doing and also once the object has gone, so it must be async-signal-safe; told
+    // before a third signal ends the process. One at a time; nullptr for none.
+    static void setObserver(void (*observer)(int signalNumber));
 
 Q_SIGNALS:
     // Nobody connected: the signal's default action, as if it had never been caught.

@@ -22,21 +22,19 @@ void release()
     aliveChanged.notify_all();
 }
 
-} // namespace
-
-void Threads::start(std::function<void()> body)
+std::thread launch(std::function<void()> body)
 {
     {
         std::scoped_lock lock(aliveMutex);
-        if (started + 1 >= maxAlive)
-            throw std::runtime_error(tr("Thread error: too many threads").toStdString());
+        if (started + 1 >= Threads::maxAlive)
+            throw std::runtime_error(Threads::tr("Thread error: too many threads").toStdString());
         ++started;
     }
     auto task = std::make_unique<std::function<void()>>(std::move(body));
     try {
         if (refuse.load())
             throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
-        std::thread([task = std::move(task)]() mutable {
+        return std::thread([task = std::move(task)]() mutable {
             try {
                 (*task)();
             } catch (...) {
@@ -47,11 +45,23 @@ void Threads::start(std::function<void()> body)
             // sees no thread alive also sees nothing of theirs still in use.
             task.reset();
             release();
-        }).detach();
+        });
     } catch (const std::system_error &) {
         release();
-        throw std::runtime_error(tr("Thread error: failed to start").toStdString());
+        throw std::runtime_error(Threads::tr("Thread error: failed to start").toStdString());
     }
+}
+
+} // namespace
+
+void Threads::start(std::function<void()> body)
+{
+    launch(std::move(body)).detach();
+}
+
+std::thread Threads::startJoinable(std::function<void()> body)
+{
+    return launch(std::move(body));
 }
 
 int Threads::alive()

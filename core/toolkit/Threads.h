@@ -3,8 +3,9 @@
 #include <QCoreApplication>
 
 #include <functional>
+#include <thread>
 
-// Starts detached threads, keeping the program under a fixed number of live threads.
+// Starts the program's own threads, keeping it under a fixed number of live threads.
 class Threads
 {
     Q_DECLARE_TR_FUNCTIONS(Threads)
@@ -16,6 +17,11 @@ public:
     // Starts body on a new detached thread. Throws std::runtime_error with
     // "Thread error: too many threads" or "Thread error: failed to start".
     static void start(std::function<void()> body);
+
+    // The same for a thread its owner joins (the font preload, the icon decoding,
+    // the watchdog). Its place under the cap is free once body has ended, before
+    // the join.
+    static std::thread startJoinable(std::function<void()> body);
 
     // Live threads of the program, the user-interface thread included.
     static int alive();

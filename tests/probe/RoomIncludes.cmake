@@ -2,7 +2,7 @@
 # point down only, so no two rooms can ever include each other.
 # Usage: cmake -DROOT=<source dir> -P RoomIncludes.cmake
 set(ranks
-  core/toolkit=0 core/process=0
+  core/toolkit=0 core/process=1
   core/generation=1 core/ini=1 core/results=1 core/settings=2
   window/x11=3 window/toolkit=3 window/widgets=4 window/app=5)
 function(rank_of room out)

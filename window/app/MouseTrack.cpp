@@ -11,6 +11,7 @@
 #include <QLineEdit>
 
 #include <cstdlib>
+#include <stdexcept>
 
 ZolvenarMainForm::MouseTrack::MouseTrack(ZolvenarMainForm &form)
     : form(form)
@@ -117,10 +118,22 @@ void ZolvenarMainForm::MouseTrack::onMouseMove(int x, int y)
     if (distance < minimumMove)
         return;
     const std::uint32_t sample = (static_cast<std::uint32_t>(y) << 16) | static_cast<std::uint32_t>(x);
-    if (generators == 0)
+    if (generators == 0) {
         runEngine->addSample(sample, run, PasswordEngine::Intake::dropWhilePaused);
-    else
-        runEngine->startSampleWorker(sample, run); // a failure goes to the toolkit's error window
+    } else {
+        try {
+            runEngine->startSampleWorker(sample, run);
+        } catch (const std::runtime_error &error) {
+            // Every later sample would fail alike, one error each, and the run could
+            // not go on: it stops here, and what it made stays in the list.
+            stop();
+            form.showError(QStringLiteral("The run has stopped: no thread could be started for a mouse sample. "
+                                          "The passwords made so far are kept.\n%1")
+                               .arg(QString::fromUtf8(error.what())),
+                QString::fromUtf8(GenerationOptions::errorCaption));
+            return;
+        }
+    }
     lastPointX = x;
     lastPointY = y;
 }

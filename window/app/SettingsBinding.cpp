@@ -1,7 +1,6 @@
 #include "window/app/SettingsBinding.h"
 
 #include "core/ini/Ini.h"
-#include "core/ini/IniError.h"
 #include "core/ini/IniKey.h"
 #include "core/ini/IniSection.h"
 #include "core/settings/SettingsSchema.h"
@@ -29,9 +28,26 @@ bool settingsFileExists()
 SettingsBinding::SettingsBinding(ZolvenarMainForm &form)
     : form(form)
     , placement(std::make_unique<WindowPlacement>(form))
-{ }
+{
+    for (const SettingsKey &key : SettingsSchema::keys()) {
+        QObject *changing = *key.control
+            ? form.findChild<QObject *>(QString::fromLatin1(key.control), Qt::FindDirectChildrenOnly)
+            : nullptr;
+        if (auto *box = qobject_cast<QCheckBox *>(changing))
+            connect(box, &QCheckBox::toggled, this, &SettingsBinding::keepAsLastSeen);
+        else if (auto *edit = qobject_cast<QLineEdit *>(changing))
+            connect(edit, &QLineEdit::textChanged, this, &SettingsBinding::keepAsLastSeen);
+        else if (auto *combo = qobject_cast<IntComboBox *>(changing))
+            connect(combo, &IntComboBox::currentTextChanged, this, &SettingsBinding::keepAsLastSeen);
+    }
+    connect(placement.get(), &WindowPlacement::seen, this, &SettingsBinding::keepAsLastSeen);
+}
 
-SettingsBinding::~SettingsBinding() = default;
+SettingsBinding::~SettingsBinding()
+{
+    if (keeping)
+        SettingsWriter::forget();
+}
 
 template <typename Control> Control &SettingsBinding::control(const char *name) const
 {
@@ -61,6 +77,14 @@ void SettingsBinding::loadSettings()
     else
         applySettings();
     form.updateSetEdits();
+    keeping = true;
+    keepAsLastSeen();
+}
+
+void SettingsBinding::keepAsLastSeen()
+{
+    if (keeping)
+        SettingsWriter::keep(contentToSave(true));
 }
 
 void SettingsBinding::applySettings()
@@ -121,34 +145,22 @@ void SettingsBinding::restoreWindow(const IniSection &settings)
 
 void SettingsBinding::saveSettings()
 {
-    save(false);
+    keeping = false;
+    SettingsWriter::write(contentToSave(false));
+    SettingsWriter::forget();
 }
 
 void SettingsBinding::saveSettingsAsLastSeen()
 {
-    save(true);
+    SettingsWriter::write(contentToSave(true));
 }
 
-void SettingsBinding::save(bool asLastSeen)
+SettingsWriter::Content SettingsBinding::contentToSave(bool asLastSeen)
 {
-    try {
-        Ini ini(SettingsSchema::fileName);
-        // A file that is there but could not be read (no read access, not a regular
-        // file) is left alone: replacing it would destroy what nobody could load.
-        if (ini.fileRead() == Ini::FileState::unreadable)
-            return;
-        if (form.checkSettings->isChecked())
-            writeFullSave(ini, asLastSeen);
-        else if (ini.fileRead() == Ini::FileState::read) // the short save never creates the file
-            writeShortSave(ini);
-    } catch (const IniError &) {
-        // A failed save keeps the previous file; there is no one left to tell.
-    }
-}
-
-void SettingsBinding::writeFullSave(Ini &ini, bool asLastSeen)
-{
-    IniSection &settings = ini.addSection(SettingsSchema::section);
+    SettingsWriter::Content content;
+    content.full = form.checkSettings->isChecked();
+    if (!content.full)
+        return content;
     const WindowPlacement::SavedBounds window = asLastSeen ? placement->boundsAsLastSeen() : placement->boundsToSave();
     for (const SettingsKey &key : SettingsSchema::keys()) {
         QByteArray value;
@@ -160,15 +172,9 @@ void SettingsBinding::writeFullSave(Ini &ini, bool asLastSeen)
         case SettingKind::RestoreWindow:
             value = SettingsSchema::boolText(control<QCheckBox>(key.control).isChecked());
             break;
-        case SettingKind::Text: {
+        case SettingKind::Text:
             value = control<QLineEdit>(key.control).text().toUtf8();
-            // A set that loaded cut and was not changed since keeps all that is stored.
-            const IniKey *stored = settings.findKey(key.name);
-            if (stored && stored->value().size() > SettingsSchema::maxSetBytes
-                && SettingsSchema::loadedSet(stored->value()) == value)
-                continue;
             break;
-        }
         case SettingKind::Number:
             value = control<IntComboBox>(key.control).currentText().toUtf8();
             break;
@@ -192,15 +198,9 @@ void SettingsBinding::writeFullSave(Ini &ini, bool asLastSeen)
             value = "TRUE";
             break;
         }
-        settings.setValue(key.name, value);
+        content.values.emplace_back(key.name, value);
     }
-    ini.save();
-}
-
-void SettingsBinding::writeShortSave(Ini &ini)
-{
-    ini.addSection(SettingsSchema::section).setValue("SAVESETTINGS", "FALSE");
-    ini.save();
+    return content;
 }
 
 void SettingsBinding::resetClick()

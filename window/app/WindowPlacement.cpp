@@ -4,6 +4,7 @@
 #include "window/x11/WindowFrame.h"
 
 #include <QEvent>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QWidget>
 
@@ -80,6 +81,7 @@ bool WindowPlacement::eventFilter(QObject *watched, QEvent *event)
 
 void WindowPlacement::frameChanged()
 {
+    auto told = qScopeGuard([this] { Q_EMIT seen(); });
     // Both the window manager's word and Qt's: either may lag behind the other.
     if (!window.isVisible() || (window.windowState() & abnormal) || !frame->normalState())
         return;

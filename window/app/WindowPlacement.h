@@ -51,6 +51,10 @@ public:
     // Whether a window's place (LEFT, TOP) can be known and set on this display.
     static bool placesKnown();
 
+Q_SIGNALS:
+    // The bounds as last seen, or the state, may have changed.
+    void seen();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

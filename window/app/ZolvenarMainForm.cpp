@@ -3,6 +3,7 @@
 #include "core/process/ExitGuard.h"
 #include "core/process/TerminationSignals.h"
 #include "core/results/ClipboardDigest.h"
+#include "core/settings/SettingsWriter.h"
 #include "core/toolkit/UiPoster.h"
 #include "window/app/CTip.h"
 #include "window/app/MainFormLayout.h"
@@ -254,7 +255,7 @@ void ZolvenarMainForm::connectHandlers()
         connect(signals, &TerminationSignals::received, this, &ZolvenarMainForm::closeUnattended);
     connect(qApp, &QGuiApplication::commitDataRequest, this, &ZolvenarMainForm::commitData, Qt::DirectConnection);
     qApp->installEventFilter(this);
-    ExitGuard::arm([this] { saveSettingsAsLastSeen(); });
+    ExitGuard::arm([this] { saveSettingsAsLastSeen(); }, [] { SettingsWriter::writeKeptAtEnd(); });
 }
 
 void ZolvenarMainForm::resetCharacterSettings()

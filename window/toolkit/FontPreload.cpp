@@ -1,15 +1,17 @@
 #include "window/toolkit/FontPreload.h"
 
+#include "core/toolkit/Threads.h"
+
 #include <QFontDatabase>
 #include <QStringList>
 
-#include <system_error>
+#include <stdexcept>
 
 FontPreload::FontPreload()
 {
     try {
-        worker = std::thread([] { QFontDatabase::families(); });
-    } catch (const std::system_error &) {
+        worker = Threads::startJoinable([] { QFontDatabase::families(); });
+    } catch (const std::runtime_error &) {
         // No thread to spare: the first text laid out fills the database.
     }
 }

@@ -1,10 +1,13 @@
 #include "window/toolkit/ResourceIconEngine.h"
 
+#include "core/toolkit/Threads.h"
+
 #include <QImage>
 #include <QImageReader>
 #include <QPixmap>
 
-#include <system_error>
+#include <memory>
+#include <stdexcept>
 #include <utility>
 
 namespace {
@@ -24,23 +27,30 @@ ResourceIconEngine::ResourceIconEngine(const QList<Drawing> &drawings)
     : drawings(drawings)
 { }
 
-ResourceIconEngine::~ResourceIconEngine() = default;
+ResourceIconEngine::~ResourceIconEngine()
+{
+    if (decoder.joinable())
+        decoder.join();
+}
 
 void ResourceIconEngine::decodeAhead()
 {
+    auto images = std::make_shared<std::promise<QList<QImage>>>();
+    decoding = images->get_future();
     try {
-        decoding = std::async(std::launch::async, [paths = drawings] {
-            QList<QImage> images;
+        decoder = Threads::startJoinable([images, paths = drawings] {
+            QList<QImage> decoded;
             for (const Drawing &drawing : paths) {
                 // In the form a pixmap keeps, so that making one is a copy.
                 const QImage image = decode(drawing.path);
-                images << image.convertToFormat(
+                decoded << image.convertToFormat(
                     image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
             }
-            return images;
+            images->set_value(decoded);
         });
-    } catch (const std::system_error &) {
+    } catch (const std::runtime_error &) {
         // No thread to spare: each size is decoded when it is asked for.
+        decoding = {};
     }
 }
 
@@ -61,8 +71,10 @@ QSize ResourceIconEngine::actualSize(const QSize &size, QIcon::Mode mode, QIcon:
 QPixmap ResourceIconEngine::pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state)
 {
     if (const Drawing *drawing = drawnAt(size, mode, state)) {
-        if (decoding.valid())
+        if (decoding.valid()) {
             decodedAhead = decoding.get();
+            decoder.join();
+        }
         const qsizetype index = drawing - drawings.constData();
         if (index < decodedAhead.size() && !decodedAhead[index].isNull())
             return QPixmap::fromImage(std::exchange(decodedAhead[index], QImage()));

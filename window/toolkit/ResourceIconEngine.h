@@ -9,6 +9,7 @@
 
 #include <future>
 #include <optional>
+#include <thread>
 
 // An icon drawn at several sizes, each a PNG among the program's resources.
 // A size as drawn is decoded when it is asked for, or ahead on another thread,
@@ -47,6 +48,7 @@ private:
 
     const QList<Drawing> drawings;
     std::optional<QIcon> plainIcon;
+    std::thread decoder;
     std::future<QList<QImage>> decoding;
     QList<QImage> decodedAhead; // by drawing; each emptied when taken
 };

@@ -1,11 +1,13 @@
 #include "window/toolkit/ZolvenarApplication.h"
 
+#include "core/process/ExitGuard.h"
 #include "core/process/TerminationSignals.h"
 #include "window/toolkit/ErrorWindow.h"
 
 #include <QPalette>
 #include <QStyleFactory>
 
+#include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -36,6 +38,21 @@ void holdStartMessages(QtMsgType type, const QMessageLogContext &context, const 
     std::_Exit(1);
 }
 
+QtMessageHandler qtHandler = nullptr;
+std::atomic<bool> compositorLost { false };
+
+// Qt's Wayland plugin says this as the compositor goes, then ends the process on the
+// thread that noticed, past exit() and its handlers. Each of its threads may notice:
+// one line is enough.
+void watchForLostCompositor(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    const bool lost = type == QtWarningMsg && message.startsWith(QLatin1String("The Wayland connection"));
+    if (!lost || !compositorLost.exchange(true))
+        qtHandler(type, context, message);
+    if (lost)
+        ExitGuard::endingHere();
+}
+
 int &watchingForDisplay(int &argc)
 {
     // Ignored by main already; again here, ahead of Qt's first message, for any other
@@ -53,6 +70,7 @@ ZolvenarApplication::ZolvenarApplication(int &argc, char **argv)
     : QApplication(watchingForDisplay(argc), argv)
 {
     qInstallMessageHandler(nullptr);
+    qtHandler = qInstallMessageHandler(watchForLostCompositor);
     for (const QString &message : std::exchange(heldMessages, {}))
         std::fprintf(stderr, "%s\n", qPrintable(message));
     // Held from now on, for the window to close in order once the loop runs.
