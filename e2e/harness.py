@@ -23,7 +23,7 @@ runs once per row, as ``test_x[name]``, with that row's keyword arguments;
 ``UNDER_WM`` is the pair of rows without and with a window manager (``wm``).
 
 Session(binary, workdir=None, files=None, env=None, wm=False, args=(), plain_user=False,
-        session_manager=False, wayland=False, file_size_limit=None, accessible=False, names=None)
+        session_manager=False, wayland=False, file_size_limit=None, accessible=False, names=None, nproc=None)
     Starts Xvfb on a free display (``-displayfd``, so parallel runs never
     collide), makes a temporary working directory (or uses ``workdir``),
     writes ``files`` ({name: str or bytes}) into it, and starts the binary
@@ -34,7 +34,8 @@ Session(binary, workdir=None, files=None, env=None, wm=False, args=(), plain_use
     a failure. With ``plain_user`` the program runs as user and group 65534
     (``PLAIN_USER``) with the working directory as its home, as on a desktop,
     where root's access to every process would hide what the user's own
-    processes may do. With ``session_manager`` xsm runs on the display and the
+    processes may do; with ``nproc`` too, under that process limit (prlimit),
+    which counts every thread of the user and binds no root. With ``session_manager`` xsm runs on the display and the
     program is its client, as in an X session. With ``wayland`` the program runs
     natively under weston (headless) instead, and ``wayland_configured()`` tells
     when the compositor has configured its window (X11 calls do not reach it).
@@ -75,7 +76,7 @@ Clipboard: clipboard() -> str, clipboard_targets() -> [str], set_clipboard(text)
 Files:    path(name), read_file(name, binary=False), exists(name)
 Output:   screenshot(path), stdout(), stderr()   (stdout/stderr once exited)
 End:      close(), wait_exit(timeout) -> exit code, running(), pid(), signal(number, taken=False),
-          kill_display(), end_session(interact)   (xsm's shutdown with a checkpoint),
+          kill_display(), kill_compositor(), end_session(interact)   (xsm's shutdown with a checkpoint),
           dismiss_save_failure()   (xsm's word that a client cancelled it),
           checkpoint(interact)   (xsm's checkpoint: a save, the session goes on),
           kill_session_manager(), cpu_seconds()   (the program's processor time so far)
@@ -279,8 +280,10 @@ def english_environment():
 
 class Session:
     def __init__(self, binary, workdir=None, files=None, env=None, wm=False, args=(), plain_user=False,
-                 session_manager=False, wayland=False, file_size_limit=None, accessible=False, names=None):
+                 session_manager=False, wayland=False, file_size_limit=None, accessible=False, names=None,
+                 nproc=None):
         self.binary = os.path.abspath(binary)
+        self.nproc = nproc
         self.wm = wm
         self.plain_user = plain_user
         self.session_manager = session_manager
@@ -527,7 +530,8 @@ class Session:
             import resource
             limit = (self.file_size_limit, self.file_size_limit)
             extra["preexec_fn"] = lambda: resource.setrlimit(resource.RLIMIT_FSIZE, limit)
-        self._proc = subprocess.Popen([self.binary] + self.args, cwd=self.workdir, env=env,
+        prefix = ["prlimit", "--nproc=%d" % self.nproc, "--"] if self.nproc else []
+        self._proc = subprocess.Popen(prefix + [self.binary] + self.args, cwd=self.workdir, env=env,
                                       stdout=self._stdout, stderr=self._stderr, start_new_session=True, **extra)
 
     def _cleanup(self):
@@ -921,6 +925,11 @@ class Session:
         except Exception:
             pass
         self._xlib = None
+
+    def kill_compositor(self):
+        """Ends weston under the program, as a crashed compositor would."""
+        self._weston.kill()
+        self._weston.wait(10)
 
     def wait_exit(self, timeout=15):
         try:

@@ -1,6 +1,6 @@
 """The real window: found by title, client size, and a window-manager close;
 no display, and Qt's own command-line options; a file-size limit at start; what a
-crash leaves behind."""
+crash leaves behind; a machine out of threads."""
 
 import os
 import signal
@@ -104,6 +104,36 @@ def test_a_crash_leaves_no_core_and_the_memory_stays_closed_to_the_same_user(bin
         assert s.wait_exit(60) == -signal.SIGSEGV
         cores = [name for name in os.listdir(s.workdir) if name.startswith("core")]
         assert not cores, "a crash left %s" % cores
+
+
+# Under a process limit, which counts threads: the program's own, the X connection's,
+# the watchdog, and Qt's D-Bus and painter threads, with none left for a generator.
+RUN = "\r\n".join(["[SETTINGS]", "PASSSTRENGTH=200", "GENERATORS=8", "SAVESETTINGS=TRUE", "SAVED=TRUE"]) + "\r\n"
+
+
+def test_too_few_threads_to_start_one_line_and_exit_code_one(binary):
+    with harness.Session(binary, plain_user=True, nproc=4) as s:
+        assert s.wait_exit(20) == 1, s.stderr()
+        assert s.stderr().splitlines()[-1] == "Zolvenar cannot start: the system lets it start no more threads", \
+            s.stderr()
+
+
+def test_no_thread_for_a_mouse_sample_stops_the_run_with_one_message(binary):
+    # The accessibility bus runs as the program's user and would take the threads the
+    # limit leaves: the button is found by name in an unlimited window of the same size.
+    with harness.Session(binary, accessible=True, files={"Zolvenar.ini": RUN}) as s:
+        s.find_window()
+        generate = s.control_center("Click Here to Generate Passwords")
+    with harness.Session(binary, files={"Zolvenar.ini": RUN}, plain_user=True, nproc=5) as s:
+        s.find_window()
+        s.click(*generate)
+        s.answer("Brindal Error", "Return")  # no generator could start: the run goes on with the mouse
+        for point in harness.LIST_POINTS:
+            s.move(*point)
+        s.answer("Brindal Error", "Return")  # the first sample stopped the run: no window for the others
+        s.wait_title(harness.DEFAULT_TITLE)
+        s.signal(signal.SIGTERM)
+        assert s.wait_exit(20) == 0, s.stderr()
 
 
 if __name__ == "__main__":

@@ -5,6 +5,8 @@ close would ask about, a setting changed since start and our copy on the clipboa
 import signal
 import time
 
+from Xlib import X, display as xdisplay
+
 import harness
 
 GENERATE = "Click Here to Generate Passwords"
@@ -128,6 +130,32 @@ def test_a_lost_display_saves_the_settings_as_last_seen(binary, wm):
         lines = s.stderr().strip().splitlines()
         assert len(lines) == 1 and "The X11 connection broke" in lines[0], s.stderr()
         assert tuple(int(stored[k]) for k in ("LEFT", "TOP", "WIDTH", "HEIGHT")) == bounds, (stored, bounds)
+
+
+def test_a_signal_the_window_cannot_serve_ends_the_program_with_its_settings_as_last_seen(binary):
+    with harness.Session(binary, accessible=True, files={"Zolvenar.ini": SETTINGS}) as s:
+        prepare(s)
+        # A clipboard owner that never answers holds the closing's look at the clipboard.
+        owner = xdisplay.Display(s.display_name)
+        try:
+            window = owner.screen().root.create_window(0, 0, 1, 1, 0, owner.screen().root_depth)
+            window.set_selection_owner(owner.intern_atom("CLIPBOARD"), X.CurrentTime)
+            owner.sync()
+            s.signal(signal.SIGTERM)
+            # Ended as the signal ends a program that does not catch it.
+            closed_in_order(s, code=-signal.SIGTERM)
+        finally:
+            owner.close()
+
+
+def test_a_lost_wayland_compositor_saves_the_settings_as_last_seen(binary):
+    # Nothing to click under Wayland: the stored version is what a save changes.
+    with harness.Session(binary, files={"Zolvenar.ini": SETTINGS + "VERSION=0.4\r\n"}, wayland=True) as s:
+        s.wait_until(s.wayland_configured, 15, "the window configured by the compositor")
+        s.kill_compositor()
+        assert s.wait_exit(20) == 1, s.stderr()[-2000:]
+        assert saved(s)["VERSION"] == "0.5a", saved(s)
+        assert s.stderr().count("The Wayland connection broke") == 1, s.stderr()[-2000:]
 
 
 if __name__ == "__main__":

@@ -1,10 +1,13 @@
 #include "window/toolkit/ApplicationEntry.h"
+#include "core/toolkit/Threads.h"
 #include "support/ChildProcess.h"
 #include "support/DialogRecorder.h"
 #include "support/FormFixture.h"
 #include "window/app/ZolvenarMainForm.h"
+#include "window/toolkit/FontPreload.h"
 #include "window/toolkit/ZolvenarApplication.h"
 
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 
@@ -22,6 +25,7 @@ private Q_SLOTS:
     void init() { boxes.install(); }
     void cleanup() { DialogRecorder::uninstall(); }
 
+    void mainFormRunsUntilClosedAndReturnsZero_data();
     void mainFormRunsUntilClosedAndReturnsZero();
     void anythingThrownEndsWithTheFatalErrorBox_data();
     void anythingThrownEndsWithTheFatalErrorBox();
@@ -30,8 +34,19 @@ private:
     DialogRecorder boxes;
 };
 
+void ApplicationEntryTest::mainFormRunsUntilClosedAndReturnsZero_data()
+{
+    QTest::addColumn<bool>("threadsRefused");
+    QTest::newRow("threads to spare") << false;
+    QTest::newRow("no thread for the font preload and the icon decoding") << true;
+}
+
 void ApplicationEntryTest::mainFormRunsUntilClosedAndReturnsZero()
 {
+    QFETCH(bool, threadsRefused);
+    Threads::setRefuseForTesting(threadsRefused);
+    auto refusing = qScopeGuard([] { Threads::setRefuseForTesting(false); });
+    const FontPreload fonts; // as the program starts
     QString title;
     QSize clientSize;
     bool hasIcon = false;

@@ -287,7 +287,13 @@ void MainFormLayoutTest::controlsWholeUnderStyle()
     // The style the desktop asks for, as QT_STYLE_OVERRIDE gives it at start-up.
     QApplication::setStyle(asked);
     QApplication::setPalette(QPalette());
+    const QPalette desktop = QApplication::palette();
     ZolvenarApplication::enableVisualStyles();
+    // The inactive colours take the active ones, never the other way round.
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto colour = static_cast<QPalette::ColorRole>(role);
+        QCOMPARE(QApplication::palette().color(QPalette::Active, colour), desktop.color(QPalette::Active, colour));
+    }
     QVERIFY(openForm());
     resizeClient(632, 447);
 

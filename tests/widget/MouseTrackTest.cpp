@@ -45,6 +45,8 @@ class CapFiller
 public:
     explicit CapFiller(int leaveRoom)
     {
+        // The window's own threads that end by themselves (the icon decoding) go first.
+        Threads::waitForAll();
         while (Threads::alive() < Threads::maxAlive - leaveRoom) {
             Threads::start([this] {
                 std::unique_lock lock(mutex);
@@ -335,18 +337,22 @@ void MouseTrackTest::generatorFailureBox_data()
 {
     QTest::addColumn<bool>("fillCap");
     QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("sampleError");
     QTest::newRow("thread cap reached") << true
                                         << "Failed to initialize generator. There are 2 active generators\n"
-                                           "Thread error: too many threads";
+                                           "Thread error: too many threads"
+                                        << "Thread error: too many threads";
     QTest::newRow("platform refuses") << false
                                       << "Failed to initialize generator. There are 0 active generators\n"
-                                         "Thread error: failed to start";
+                                         "Thread error: failed to start"
+                                      << "Thread error: failed to start";
 }
 
 void MouseTrackTest::generatorFailureBox()
 {
     QFETCH(bool, fillCap);
     QFETCH(QString, expected);
+    QFETCH(QString, sampleError);
     setNumbers(*form, "16", "10", "9999", "5");
     {
         std::unique_ptr<CapFiller> filler;
@@ -355,15 +361,23 @@ void MouseTrackTest::generatorFailureBox()
         else
             Threads::setRefuseForTesting(true);
         form->generateClick();
-        Threads::setRefuseForTesting(false);
         QCOMPARE(boxes.errors.size(), 1);
         QCOMPARE(boxes.errors[0].text, expected);
         QCOMPARE(boxes.errors[0].caption, QStringLiteral("Brindal Error"));
-        // The run goes on with what started.
+        // The run goes on with what started, until a mouse sample finds no thread:
+        // one message, and the run stops.
         QVERIFY(track().running());
-        form->generateClick();
+        moveSamples(3);
+        Threads::setRefuseForTesting(false);
+        QCOMPARE(boxes.errors.size(), 2);
+        QCOMPARE(boxes.errors[1].text,
+            "The run has stopped: no thread could be started for a mouse sample. The passwords made so far are "
+            "kept.\n"
+                + sampleError);
+        QCOMPARE(boxes.errors[1].caption, QStringLiteral("Brindal Error"));
     }
     QVERIFY(!track().running());
+    QVERIFY(!form->checkGen->isChecked());
 }
 
 void MouseTrackTest::generatorsFinishARunAlone()
