@@ -65,6 +65,15 @@ void SettingsWriter::write(const Content &content)
         writeLocked(content);
 }
 
+void SettingsWriter::writeLast(const Content &content)
+{
+    std::scoped_lock hold(fileLock);
+    if (!ending.load())
+        writeLocked(content);
+    // Under the same lock: an end that comes next finds nothing to write over it.
+    forget();
+}
+
 void SettingsWriter::keep(Content content)
 {
     std::scoped_lock hold(keptLock);

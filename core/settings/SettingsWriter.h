@@ -30,9 +30,11 @@ public:
     // Writes now. A file that could not be read is left alone, the short save never
     // creates the file, and a failed save keeps the earlier file.
     static void write(const Content &content);
+    // The window's save at its close: written as above, and nothing is kept after it.
+    static void writeLast(const Content &content);
     // What a save as last seen would write now, kept current by the window's thread.
     static void keep(Content content);
-    // Nothing left to write from elsewhere: the window has saved at its close or is gone.
+    // Nothing left to write from elsewhere: the window is gone.
     static void forget();
     // The process is ending on this thread: writes the values kept, once, waiting at
     // most endWait for a save under way. No save writes after it.

@@ -146,8 +146,7 @@ void SettingsBinding::restoreWindow(const IniSection &settings)
 void SettingsBinding::saveSettings()
 {
     keeping = false;
-    SettingsWriter::write(contentToSave(false));
-    SettingsWriter::forget();
+    SettingsWriter::writeLast(contentToSave(false));
 }
 
 void SettingsBinding::saveSettingsAsLastSeen()
