@@ -35,8 +35,9 @@ Session(binary, workdir=None, files=None, env=None, wm=False, args=(), plain_use
     (``PLAIN_USER``) with the working directory as its home, as on a desktop,
     where root's access to every process would hide what the user's own
     processes may do; with ``nproc`` too, under that process limit (prlimit),
-    which counts every thread of the user and binds no root. With ``session_manager`` xsm runs on the display and the
-    program is its client, as in an X session. With ``wayland`` the program runs
+    which counts every thread of the user and binds no root (not with
+    ``accessible``, whose bus would run as that user). With ``session_manager``
+    xsm runs on the display and the program is its client, as in an X session. With ``wayland`` the program runs
     natively under weston (headless) instead, and ``wayland_configured()`` tells
     when the compositor has configured its window (X11 calls do not reach it).
     With ``file_size_limit`` (bytes) the program runs under that limit, as after
@@ -530,7 +531,14 @@ class Session:
             import resource
             limit = (self.file_size_limit, self.file_size_limit)
             extra["preexec_fn"] = lambda: resource.setrlimit(resource.RLIMIT_FSIZE, limit)
-        prefix = ["prlimit", "--nproc=%d" % self.nproc, "--"] if self.nproc else []
+        prefix = []
+        if self.nproc:
+            if self._bus is not None and self.plain_user:
+                raise HarnessError("nproc with accessible: the bus's threads would take those the limit leaves")
+            # The limit counts every task of the user, an earlier run's leftovers too
+            # (a D-Bus daemon that Qt had launched, still to be reaped).
+            _wait(lambda: not _processes_of(PLAIN_USER), 20, "the plain user's earlier processes to end")
+            prefix = ["prlimit", "--nproc=%d" % self.nproc, "--"]
         self._proc = subprocess.Popen(prefix + [self.binary] + self.args, cwd=self.workdir, env=env,
                                       stdout=self._stdout, stderr=self._stderr, start_new_session=True, **extra)
 
@@ -1222,6 +1230,18 @@ def _stop(proc):
         except (ProcessLookupError, PermissionError):
             proc.kill()
         proc.wait(5)
+
+
+def _processes_of(uid):
+    found = []
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            with open("/proc/%s/status" % pid) as status:
+                if any(line.split()[1:2] == [str(uid)] for line in status if line.startswith("Uid:")):
+                    found.append(int(pid))
+        except OSError:
+            pass
+    return found
 
 
 def _regex_escape(text):
