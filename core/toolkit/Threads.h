@@ -26,7 +26,8 @@ public:
     // Live threads of the program, the user-interface thread included.
     static int alive();
 
-    // Blocks until no thread started here is alive any more (for tests and shutdown).
+    // Blocks until no thread started here is alive any more, joinable ones included
+    // (for tests).
     static void waitForAll();
 
     // Test hook: when set, the next starts fail as if the system refused them.
