@@ -26,8 +26,6 @@ public:
     TerminationWatchdog(const TerminationWatchdog &) = delete;
     TerminationWatchdog &operator=(const TerminationWatchdog &) = delete;
 
-    bool watching() const { return thread.joinable(); }
-
 private:
     std::thread thread;
 };

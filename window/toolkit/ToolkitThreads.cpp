@@ -14,6 +14,9 @@
 
 namespace {
 
+// The threads brought up here: the pool's one and the D-Bus connection's.
+constexpr int qtThreads = 2;
+
 // Whether count more threads can be alive at once now, asked with threads of ours:
 // a pool or D-Bus thread that fails to start cannot be taken back.
 bool threadsToSpare(int count)
@@ -38,7 +41,7 @@ bool threadsToSpare(int count)
 
 bool ToolkitThreads::bringUp()
 {
-    if (!threadsToSpare(count))
+    if (!threadsToSpare(qtThreads))
         return false;
     QThreadPool *pool = QThreadPool::globalInstance();
     // One thread: the painter's work for a window this small is as quick on one, and

@@ -9,9 +9,6 @@
 class ToolkitThreads
 {
 public:
-    // The threads brought up here: the pool's one and the D-Bus connection's.
-    static constexpr int count = 2;
-
     // False when the system would not let them start: the program cannot run.
     static bool bringUp();
 };
