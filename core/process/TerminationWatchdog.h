@@ -9,6 +9,13 @@
 // never started, on a clipboard owner that never answers). Before the end it runs
 // ExitGuard's work for elsewhere, which needs nothing from the stuck thread; the
 // end is then the signal's own, as if it had never been caught.
+//
+// The count runs from the first signal to the return from main, Qt's teardown and a
+// clipboard manager's hand-over included. TerminationSignals keeps its handlers for
+// the process's life, and later signals wait for the close; they do not move the
+// deadline. Only the same signal a third time within a second ends the process
+// sooner, from the handler and without this save. The end sets the default for its
+// signal alone, just before sending it, so that one is not caught as one more.
 class TerminationWatchdog
 {
 public:

@@ -3,8 +3,8 @@
 # Usage: cmake -DROOT=<source dir> -P RoomIncludes.cmake
 set(ranks
   core/toolkit=0 core/process=1
-  core/generation=1 core/ini=1 core/results=1 core/settings=2
-  window/x11=3 window/toolkit=3 window/widgets=4 window/app=5)
+  core/generation=2 core/ini=2 core/results=2 core/settings=3
+  window/x11=4 window/toolkit=4 window/widgets=5 window/app=6)
 function(rank_of room out)
   foreach(entry ${ranks})
     string(REPLACE "=" ";" pair "${entry}")
