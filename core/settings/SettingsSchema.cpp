@@ -16,9 +16,9 @@ int clampBelow(int value, int upper)
 
 } // namespace
 
-const std::array<SettingsKey, 29> &SettingsSchema::keys()
+const std::array<SettingsKey, 31> &SettingsSchema::keys()
 {
-    static const std::array<SettingsKey, 29> table { {
+    static const std::array<SettingsKey, 31> table { {
         { "VERSION", "", SettingKind::Version },
         { "LOWERCASEENABLED", "checkLowerCase", SettingKind::Flag },
         { "UPPERCASEENABLED", "checkUpperCase", SettingKind::Flag },
@@ -39,6 +39,8 @@ const std::array<SettingsKey, 29> &SettingsSchema::keys()
         { "PASSCOUNT", "comboPassCount", SettingKind::Number },
         { "PASSSTRENGTH", "comboPassStrength", SettingKind::Number, "MOUSEINPUT" },
         { "GENERATORS", "comboGens", SettingKind::Number },
+        { "MIXSYSTEMRANDOM", "actionMixSystemRandom", SettingKind::MenuFlag },
+        { "REQUIREEACHSET", "actionRequireEachSet", SettingKind::MenuFlag },
         { "MAXIMIZED", "", SettingKind::Maximized },
         { "LEFT", "", SettingKind::Left },
         { "TOP", "", SettingKind::Top },

@@ -9,6 +9,9 @@
 enum class SettingKind {
     Version, // the constant version text; written, never read
     Flag, // a check box as "TRUE" / "FALSE"
+    // A checkable menu item as "TRUE" / "FALSE", written only when ticked or already
+    // in the file: a file whose user never ticked it stays as it was before the item.
+    MenuFlag,
     Text, // a text box's text
     Number, // a numeric combo box's text
     Maximized, // the window state
@@ -49,7 +52,7 @@ public:
     static constexpr const char *version = ZOLVENAR_VERSION;
 
     // Every key, in the order a full save writes them.
-    static const std::array<SettingsKey, 29> &keys();
+    static const std::array<SettingsKey, 31> &keys();
     static const std::array<CharacterDefault, 7> &characterDefaults();
 
     static QByteArray boolText(bool value);

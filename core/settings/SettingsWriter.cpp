@@ -18,11 +18,11 @@ std::atomic<bool> ending { false };
 std::mutex keptLock;
 std::optional<SettingsWriter::Content> kept;
 
-bool isText(const char *name)
+bool isKind(const char *name, SettingKind kind)
 {
     const auto &keys = SettingsSchema::keys();
     return std::any_of(keys.begin(), keys.end(),
-        [name](const SettingsKey &key) { return key.kind == SettingKind::Text && qstrcmp(key.name, name) == 0; });
+        [name, kind](const SettingsKey &key) { return key.kind == kind && qstrcmp(key.name, name) == 0; });
 }
 
 // With fileLock held.
@@ -44,9 +44,12 @@ void writeLocked(const SettingsWriter::Content &content)
         IniSection &settings = ini.addSection(SettingsSchema::section);
         for (const auto &[name, value] : content.values) {
             // A set that loaded cut and was not changed since keeps all that is stored.
-            const IniKey *stored = isText(name) ? settings.findKey(name) : nullptr;
-            if (stored && stored->value().size() > SettingsSchema::maxSetBytes
+            const IniKey *stored = settings.findKey(name);
+            if (stored && isKind(name, SettingKind::Text) && stored->value().size() > SettingsSchema::maxSetBytes
                 && SettingsSchema::loadedSet(stored->value()) == value)
+                continue;
+            // A menu option off and never stored: the file stays as it was before the option existed.
+            if (!stored && value == SettingsSchema::boolText(false) && isKind(name, SettingKind::MenuFlag))
                 continue;
             settings.setValue(name, value);
         }

@@ -16,6 +16,9 @@ void DialogRecorder::install()
     MessageBoxes::setErrorHook([this](const QString &text, const QString &caption) {
         errors.append({ text, caption });
     });
+    MessageBoxes::setAboutHook([this](const QString &text, const QString &caption) {
+        abouts.append({ text, caption });
+    });
     Clipboard::setHooks({ [this](const QByteArray &text, bool persist, bool secret) {
                              clipboard = text;
                              clipboardWrites.append(persist);
@@ -38,6 +41,7 @@ void DialogRecorder::uninstall()
 {
     MessageBoxes::setQuestionHook({});
     MessageBoxes::setErrorHook({});
+    MessageBoxes::setAboutHook({});
     Clipboard::setHooks({});
     SaveFileDialog::setHook({});
     ZolvenarApplication::setErrorWindowHook({});

@@ -28,6 +28,7 @@ public:
 
     QList<Box> questions;
     QList<Box> errors;
+    QList<Box> abouts;
     bool answer = true; // to every question
     std::function<void()> whileAsked; // runs inside each question; may throw
     QByteArray clipboard; // the stand-in clipboard's text; a write replaces it

@@ -77,6 +77,10 @@ void CTipTest::textOnFirstEntry_data()
                                 << "Copy all passwords to the clipboard";
     QTest::newRow("buttonSave") << "buttonSave"
                                 << "Save all passwords to a text file";
+    QTest::newRow("labelStrength")
+        << "labelStrength"
+        << "What each password is worth: the smaller of what its minimum length can hold from the characters left "
+           "and one bit for each sample that goes into it, or the first alone with system randomness mixed in";
 }
 
 void CTipTest::textOnFirstEntry()
@@ -97,7 +101,7 @@ void CTipTest::noTipOnOtherControls()
 {
     for (QWidget *control : form->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         enter(control);
-    QCOMPARE(form->toolTip->registeredCount(), 16);
+    QCOMPARE(form->toolTip->registeredCount(), 17);
     for (const char *name : { "comboPassStrength", "checkSymbol", "editLowerCase", "listResult", "buttonShow" })
         QCOMPARE(form->toolTip->toolTip(form->findChild<QWidget *>(name)), QString());
 }

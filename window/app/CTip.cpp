@@ -1,5 +1,6 @@
 #include "window/app/CTip.h"
 
+#include "window/app/WindowTexts.h"
 #include "window/toolkit/ToolTipComponent.h"
 #include "window/widgets/IntComboBox.h"
 #include "window/widgets/PushCheckButton.h"
@@ -57,12 +58,14 @@ void ZolvenarMainForm::CTip::attachAll(ZolvenarMainForm &form)
         { form.buttonCopy, "Copy all passwords to the clipboard" },
         { form.buttonSave, "Save all passwords to a text file" },
     };
-    for (const auto &[control, text] : tips) {
-        const QString tipText = QString::fromUtf8(text);
+    auto attach = [&form](QWidget *control, const QString &tipText) {
         control->installEventFilter(new CTip(form, tipText));
         // Screen readers hear it as soon as the control is reached, by keyboard too.
         control->setAccessibleDescription(tipText);
-    }
+    };
+    for (const auto &[control, text] : tips)
+        attach(control, QString::fromUtf8(text));
+    attach(form.labelStrength, WindowTexts::strengthTip());
     // The focus goes to the number boxes, never to their labels.
     for (qsizetype i = 0; i < form.numericCombos.size(); ++i)
         form.numericCombos[i]->setAccessibleDescription(form.comboLabels[i]->accessibleDescription());

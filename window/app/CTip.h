@@ -16,7 +16,7 @@ public:
 
     virtual void apply(QObject *sender);
 
-    // Creates the tool-tip component and the sixteen tips; each text is also its
+    // Creates the tool-tip component and the seventeen tips; each text is also its
     // control's accessible description.
     static void attachAll(ZolvenarMainForm &form);
 

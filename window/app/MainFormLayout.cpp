@@ -113,11 +113,12 @@ void MainFormLayout::layoutControls()
 
     setX(f.labelMinLength, f.comboMinLength->x() - f.labelMinLength->width());
     for (QWidget *control : std::initializer_list<QWidget *> { f.labelMaxLength, f.labelPassCount, f.labelPassStrength,
-             f.labelGens, f.checkClearClipboard, f.checkSettingsWindow, f.checkSettings })
+             f.labelGens, f.checkClearClipboard, f.checkSettingsWindow, f.checkSettings, f.labelStrength })
         setX(control, f.labelMinLength->x());
     setWidth(f.checkClearClipboard, f.width() - 4 - f.checkClearClipboard->x());
     setWidth(f.checkSettingsWindow, f.checkClearClipboard->width());
     setWidth(f.checkSettings, f.checkClearClipboard->width());
+    setWidth(f.labelStrength, f.checkClearClipboard->width());
 
     setWidth(f.editLowerCase, f.labelMinLength->x() - 8 - f.editLowerCase->x());
     for (QLineEdit *edit : f.setEdits)

@@ -7,6 +7,7 @@
 #include "window/widgets/IntComboBox.h"
 #include "window/widgets/PushCheckButton.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 
@@ -41,7 +42,7 @@ GenerationOptions::CharacterSet characterSet(const QCheckBox *box, const QLineEd
 
 } // namespace
 
-GenerationOptions ZolvenarMainForm::MouseTrack::readOptions() const
+GenerationOptions::Inputs ZolvenarMainForm::MouseTrack::readInputs() const
 {
     GenerationOptions::Inputs inputs;
     inputs.minLength = form.comboMinLength->currentText().toUtf8();
@@ -56,9 +57,14 @@ GenerationOptions ZolvenarMainForm::MouseTrack::readOptions() const
     inputs.includeCustom = characterSet(form.checkIncludeCustom, form.editIncludeCustom);
     inputs.similar = characterSet(form.checkSimilar, form.editSimilar);
     inputs.excludeCustom = characterSet(form.checkExcludeCustom, form.editExcludeCustom);
-    inputs.mixSystemRandom = false;
-    inputs.requireEachSet = false;
-    return GenerationOptions::fromInputs(inputs);
+    inputs.mixSystemRandom = form.actionMixSystemRandom->isChecked();
+    inputs.requireEachSet = form.actionRequireEachSet->isChecked();
+    return inputs;
+}
+
+GenerationOptions ZolvenarMainForm::MouseTrack::readOptions() const
+{
+    return GenerationOptions::fromInputs(readInputs());
 }
 
 void ZolvenarMainForm::MouseTrack::start()

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "core/generation/GenerationOptions.h"
 #include "window/app/ZolvenarMainForm.h"
 
 #include <cstdint>
 #include <functional>
 #include <memory>
 
-class GenerationOptions;
 class PasswordEngine;
 class TrackSink;
 
@@ -36,8 +36,11 @@ public:
     // Test hook: changes the options a start has read before it checks them.
     void setOptionsHookForTesting(std::function<void(GenerationOptions &)> hook) { optionsHook = std::move(hook); }
 
-private:
+    // What the option controls hold now, as a run reads them; no side effects.
+    GenerationOptions::Inputs readInputs() const;
     GenerationOptions readOptions() const;
+
+private:
     void beginRun(const GenerationOptions &options);
 
     ZolvenarMainForm &form;

@@ -8,6 +8,7 @@
 #include "window/app/ZolvenarMainForm.h"
 #include "window/widgets/IntComboBox.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -39,6 +40,8 @@ SettingsBinding::SettingsBinding(ZolvenarMainForm &form)
             connect(edit, &QLineEdit::textChanged, this, &SettingsBinding::keepAsLastSeen);
         else if (auto *combo = qobject_cast<IntComboBox *>(changing))
             connect(combo, &IntComboBox::currentTextChanged, this, &SettingsBinding::keepAsLastSeen);
+        else if (auto *action = qobject_cast<QAction *>(changing))
+            connect(action, &QAction::toggled, this, &SettingsBinding::keepAsLastSeen);
     }
     connect(placement.get(), &WindowPlacement::seen, this, &SettingsBinding::keepAsLastSeen);
 }
@@ -102,6 +105,10 @@ void SettingsBinding::applySettings()
         case SettingKind::Flag:
             if (const auto checked = stored ? SettingsSchema::parseBool(stored->value()) : std::nullopt)
                 control<QCheckBox>(key.control).setChecked(*checked);
+            break;
+        case SettingKind::MenuFlag:
+            if (const auto checked = stored ? SettingsSchema::parseBool(stored->value()) : std::nullopt)
+                control<QAction>(key.control).setChecked(*checked);
             break;
         case SettingKind::Text:
             if (stored)
@@ -170,6 +177,10 @@ SettingsWriter::Content SettingsBinding::contentToSave(bool asLastSeen)
         case SettingKind::Flag:
         case SettingKind::RestoreWindow:
             value = SettingsSchema::boolText(control<QCheckBox>(key.control).isChecked());
+            break;
+        case SettingKind::MenuFlag:
+            // The writer leaves one that is off and not in the file out.
+            value = SettingsSchema::boolText(control<QAction>(key.control).isChecked());
             break;
         case SettingKind::Text:
             value = control<QLineEdit>(key.control).text().toUtf8();

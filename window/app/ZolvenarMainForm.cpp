@@ -6,12 +6,15 @@
 #include "core/settings/SettingsWriter.h"
 #include "core/toolkit/UiPoster.h"
 #include "window/app/CTip.h"
+#include "window/app/ContextMenu.h"
 #include "window/app/MainFormLayout.h"
 #include "window/app/MouseMoveRouter.h"
 #include "window/app/MouseTrack.h"
 #include "window/app/OptionControls.h"
 #include "window/app/ResultsActions.h"
 #include "window/app/SettingsBinding.h"
+#include "window/app/StrengthLine.h"
+#include "window/app/WindowTexts.h"
 #include "window/toolkit/Clipboard.h"
 #include "window/toolkit/MessageBoxes.h"
 #include "window/toolkit/PendingMessages.h"
@@ -24,6 +27,7 @@
 #include "window/widgets/TypedLengthEdit.h"
 #include "window/x11/SessionManagement.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QIcon>
@@ -148,6 +152,19 @@ void ZolvenarMainForm::createControls()
         bar->setValue(0);
         bar->setTextVisible(false);
     }
+    // In the band between the generators and the clipboard box, whose 14 pixels take
+    // the smaller font; its text comes with the options, after the settings load.
+    labelStrength = place(new QLabel(this), "labelStrength", 372, 122, 220, 14);
+    labelStrength->setFont(QFont(QStringLiteral("Verdana"), 8));
+    labelStrength->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
+    auto option = [this](const char *name, const QString &text) {
+        auto *action = new QAction(text, this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setCheckable(true);
+        return action;
+    };
+    actionMixSystemRandom = option("actionMixSystemRandom", WindowTexts::mixSystemRandom());
+    actionRequireEachSet = option("actionRequireEachSet", WindowTexts::requireEachSet());
 
     setCheckBoxes = { checkLowerCase, checkUpperCase, checkNumber, checkSymbol, checkSimilar, checkIncludeCustom,
         checkExcludeCustom };
@@ -165,7 +182,7 @@ void ZolvenarMainForm::createControls()
         optionPanel << box;
     for (QLabel *box : comboLabels)
         optionPanel << box;
-    optionPanel << checkClearClipboard << checkSettingsWindow;
+    optionPanel << checkClearClipboard << checkSettingsWindow << labelStrength;
 
     // Screen readers name a text box or combo box after the caption of its row.
     for (QObject *child : children()) {
@@ -211,6 +228,8 @@ void ZolvenarMainForm::postInitialize()
     settings = std::make_unique<SettingsBinding>(*this);
 
     mouseTrack = std::make_unique<MouseTrack>(*this);
+    contextMenu = std::make_unique<ContextMenu>(*this);
+    strengthLine = std::make_unique<StrengthLine>(*this);
     // Drawn at each size the title bar, task switcher and dock ask for, so none is a
     // blurred enlargement, also on a scaled screen. The window system takes every
     // size as the window is shown: they are decoded meanwhile on another core, and
@@ -245,6 +264,8 @@ void ZolvenarMainForm::connectHandlers()
     connect(buttonSave, &QPushButton::clicked, this, &ZolvenarMainForm::saveClick);
     connect(listResult, &ResultsList::copyRequested, this, &ZolvenarMainForm::copySelectedKey);
     optionControls->connectFocusLoss();
+    contextMenu->connectOpening();
+    strengthLine->connectOptions();
     for (QCheckBox *box : setCheckBoxes)
         connect(box, &QCheckBox::clicked, this, &ZolvenarMainForm::updateSetEdits);
     connect(buttonShow, &QPushButton::clicked, this, &ZolvenarMainForm::onShowSettingsClick);
@@ -277,6 +298,8 @@ void ZolvenarMainForm::setOptionsEnabled(bool enable)
     for (IntComboBox *box : numericCombos)
         box->setEnabled(enable);
     buttonReset->setEnabled(enable);
+    actionMixSystemRandom->setEnabled(enable);
+    actionRequireEachSet->setEnabled(enable);
     const bool listButtonsOn = enable && listResult->count() > 0;
     for (QPushButton *button : listButtons)
         button->setEnabled(listButtonsOn);

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -20,6 +21,8 @@ class MainFormLayout;
 class MouseMoveRouter;
 class OptionControls;
 class ResultsActions;
+class ContextMenu;
+class StrengthLine;
 class SettingsBinding;
 class UiPoster;
 class QSessionManager;
@@ -79,6 +82,10 @@ public:
     QPushButton *buttonSave = nullptr;
     QProgressBar *progressPass = nullptr;
     QProgressBar *progressTotal = nullptr;
+    QLabel *labelStrength = nullptr; // what each password is worth with the options shown
+    // The options that live in the context menu, checkable.
+    QAction *actionMixSystemRandom = nullptr;
+    QAction *actionRequireEachSet = nullptr;
 
     // Groups of controls, in the order the handlers walk them.
     QList<QCheckBox *> setCheckBoxes; // seven, paired by position with setEdits
@@ -86,7 +93,7 @@ public:
     QList<IntComboBox *> numericCombos; // five
     QList<QLabel *> comboLabels; // five, paired with numericCombos
     QList<QPushButton *> listButtons; // four
-    QList<QWidget *> optionPanel; // 26, in hide/show order
+    QList<QWidget *> optionPanel; // 27, in hide/show order
 
     // Window state shared with the subsystems.
     bool unsavedPasswords = false;
@@ -156,6 +163,8 @@ private:
     std::unique_ptr<ResultsActions> resultsActions;
     std::unique_ptr<SettingsBinding> settings;
     std::unique_ptr<MouseMoveRouter> mouseRouter;
+    std::unique_ptr<ContextMenu> contextMenu;
+    std::unique_ptr<StrengthLine> strengthLine;
     bool initialized = false;
     bool closing = false; // inside the closing sequence
     bool unattended = false; // closing with nobody to answer

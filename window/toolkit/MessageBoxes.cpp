@@ -1,11 +1,13 @@
 #include "window/toolkit/MessageBoxes.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 
 namespace {
 MessageBoxes::QuestionHook questionHook;
 MessageBoxes::ErrorHook errorHook;
+MessageBoxes::ErrorHook aboutHook;
 } // namespace
 
 bool MessageBoxes::askYesNo(const QString &text, const QString &caption)
@@ -28,6 +30,19 @@ void MessageBoxes::showError(const QString &text, const QString &caption)
     box.exec();
 }
 
+void MessageBoxes::showAbout(const QString &text, const QString &caption)
+{
+    if (aboutHook) {
+        aboutHook(text, caption);
+        return;
+    }
+    QWidget *owner = QApplication::activeWindow();
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner);
+    if (owner)
+        box.setIconPixmap(owner->windowIcon().pixmap(64, 64));
+    box.exec();
+}
+
 void MessageBoxes::setQuestionHook(QuestionHook hook)
 {
     questionHook = std::move(hook);
@@ -36,4 +51,9 @@ void MessageBoxes::setQuestionHook(QuestionHook hook)
 void MessageBoxes::setErrorHook(ErrorHook hook)
 {
     errorHook = std::move(hook);
+}
+
+void MessageBoxes::setAboutHook(ErrorHook hook)
+{
+    aboutHook = std::move(hook);
 }

@@ -13,10 +13,13 @@ public:
     static bool askYesNo(const QString &text, const QString &caption);
     // OK only, error icon.
     static void showError(const QString &text, const QString &caption);
+    // OK only, the program's icon.
+    static void showAbout(const QString &text, const QString &caption);
 
     using QuestionHook = std::function<bool(const QString &text, const QString &caption)>;
     using ErrorHook = std::function<void(const QString &text, const QString &caption)>;
     // While set, the hook answers instead of a box; an empty function removes it.
     static void setQuestionHook(QuestionHook hook);
     static void setErrorHook(ErrorHook hook);
+    static void setAboutHook(ErrorHook hook);
 };

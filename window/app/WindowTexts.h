@@ -1,0 +1,29 @@
+#pragma once
+
+#include "core/generation/StrengthModel.h"
+
+#include <QString>
+
+// The words of the strength line and the context menu, in one place so that they
+// can be translated together.
+class WindowTexts
+{
+public:
+    // What each password is worth, short enough for the right column at the
+    // window's smallest width.
+    static QString strength(const StrengthModel::Figure &figure);
+    // How that figure is made, in one sentence.
+    static QString strengthTip();
+
+    static QString menuName();
+    static QString selectAll();
+    static QString deleteSelected();
+    static QString copyToClipboard();
+    static QString saveToFile();
+    static QString mixSystemRandom();
+    static QString requireEachSet();
+    static QString about();
+
+    static QString aboutCaption();
+    static QString aboutText();
+};
