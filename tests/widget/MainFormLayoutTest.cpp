@@ -1,4 +1,6 @@
 #include "support/FormFixture.h"
+#include "window/app/StrengthLine.h"
+#include "window/app/WindowTexts.h"
 #include "window/toolkit/ZolvenarApplication.h"
 #include "window/widgets/IntComboBox.h"
 #include "window/widgets/PushCheckButton.h"
@@ -17,6 +19,8 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QTest>
+
+#include <cmath>
 
 namespace {
 
@@ -37,6 +41,8 @@ qsizetype coloursIn(const QImage &image, const QRect &area)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(StrengthModel::Figure)
 
 class MainFormLayoutTest : public QObject, FormFixture
 {
@@ -59,7 +65,14 @@ private:
     void checkSharedFigures();
 
 private Q_SLOTS:
-    void initTestCase() { QVERIFY(enterTemporaryDirectory()); }
+    void initTestCase()
+    {
+        QVERIFY(enterTemporaryDirectory());
+        StrengthLine::setModelForTesting([](const GenerationOptions &) {
+            return StrengthModel::Figure { 82.5, StrengthModel::Limit::length };
+        });
+    }
+    void cleanupTestCase() { StrengthLine::setModelForTesting({}); }
 
     void init()
     {
@@ -81,6 +94,8 @@ private Q_SLOTS:
     void heardByScreenReaders();
     void controlsWholeUnderStyle_data();
     void controlsWholeUnderStyle();
+    void strengthFitsWhole_data();
+    void strengthFitsWhole();
 };
 
 void MainFormLayoutTest::checkSharedFigures()
@@ -100,6 +115,8 @@ void MainFormLayoutTest::checkSharedFigures()
         QCOMPARE(box->x(), 374);
         QCOMPARE(box->width(), 254);
     }
+    // In the band between the generators and the clipboard box, touching neither.
+    QCOMPARE(form->labelStrength->geometry(), QRect(374, 122, 254, 14));
     QCOMPARE(form->progressPass->geometry(), QRect(4, 395, 310, 20));
     QCOMPARE(form->progressTotal->geometry(), QRect(318, 395, 310, 20));
     const int xs[] = { 4, 161, 318, 475 };
@@ -163,6 +180,7 @@ void MainFormLayoutTest::smallestClientArea()
         QCOMPARE(label->x(), 232);
     for (QLineEdit *edit : form->setEdits)
         QCOMPARE(edit->width(), 92);
+    QCOMPARE(form->labelStrength->geometry(), QRect(232, 122, 219, 14));
     const int xs[] = { 4, 116, 229, 342 };
     const int widths[] = { 108, 109, 109, 109 };
     for (int i = 0; i < 4; ++i)
@@ -241,6 +259,9 @@ void MainFormLayoutTest::heardByScreenReaders_data()
         << "100" << false;
     QTest::newRow("number box named by its label: generators") << "comboGens" << QAccessible::ComboBox << "Generators"
                                                                << "0" << false;
+    QTest::newRow("strength line read with its figure")
+        << "labelStrength" << QAccessible::StaticText << "82.5 bits each, limited by length"
+        << "" << false;
     // A button that stays down during a run, not a check box.
     QTest::newRow("generate button is a toggle button")
         << "checkGen" << QAccessible::Button << "Click Here to Generate Passwords"
@@ -355,6 +376,32 @@ void MainFormLayoutTest::controlsWholeUnderStyle()
     QCOMPARE(QApplication::palette().color(QPalette::Window).lightness() < 128, dark);
     QCOMPARE(QApplication::palette().color(QPalette::Inactive, QPalette::Text),
         QApplication::palette().color(QPalette::Active, QPalette::Text));
+}
+
+void MainFormLayoutTest::strengthFitsWhole_data()
+{
+    QTest::addColumn<StrengthModel::Figure>("figure");
+    // The most a password of 65535 characters from all 95 printable characters holds.
+    const double most = 65535 * std::log2(95.0);
+    QTest::newRow("limited by samples, the most") << StrengthModel::Figure { most, StrengthModel::Limit::samples };
+    QTest::newRow("limited by length, the most") << StrengthModel::Figure { most, StrengthModel::Limit::length };
+    QTest::newRow("system randomness, the most") << StrengthModel::Figure { most, StrengthModel::Limit::systemRandom };
+    QTest::newRow("limited by samples, the most with a tenth")
+        << StrengthModel::Figure { 999.9, StrengthModel::Limit::samples };
+    QTest::newRow("too short for each set") << StrengthModel::Figure { 0, StrengthModel::Limit::length, true };
+}
+
+void MainFormLayoutTest::strengthFitsWhole()
+{
+    QFETCH(StrengthModel::Figure, figure);
+    const QString text = WindowTexts::strength(figure);
+    const QFontMetrics metrics = form->labelStrength->fontMetrics();
+    for (const QSize size : { QSize(632, 447), QSize(454, 340) }) {
+        resizeClient(size.width(), size.height());
+        const QRect room = form->labelStrength->contentsRect();
+        QVERIFY2(metrics.horizontalAdvance(text) <= room.width(), qPrintable(text));
+        QVERIFY2(metrics.height() <= room.height(), qPrintable(text));
+    }
 }
 
 QTEST_MAIN(MainFormLayoutTest)
