@@ -22,13 +22,19 @@ QString WindowTexts::strength(const StrengthModel::Figure &figure)
     if (figure.impossible)
         return QStringLiteral("Too short to hold each set");
     const QString bits = bitsText(figure.bits);
+    const bool one = bits == QLatin1String("1");
     switch (figure.limit) {
     case StrengthModel::Limit::length:
-        return QStringLiteral("%1 bits each, limited by length").arg(bits);
+        return (
+            one ? QStringLiteral("%1 bit each, limited by length") : QStringLiteral("%1 bits each, limited by length"))
+            .arg(bits);
     case StrengthModel::Limit::samples:
-        return QStringLiteral("%1 bits each, limited by samples").arg(bits);
+        return (one ? QStringLiteral("%1 bit each, limited by samples")
+                    : QStringLiteral("%1 bits each, limited by samples"))
+            .arg(bits);
     case StrengthModel::Limit::systemRandom:
-        return QStringLiteral("%1 bits each, with system mix").arg(bits);
+        return (one ? QStringLiteral("%1 bit each, with system mix") : QStringLiteral("%1 bits each, with system mix"))
+            .arg(bits);
     }
     return {};
 }
