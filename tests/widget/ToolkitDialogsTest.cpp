@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QIcon>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QMimeDatabase>
@@ -234,6 +235,21 @@ void ToolkitDialogsTest::questionBoxDefaultsToNoAndErrorBoxHasOk()
     MessageBoxes::showError(QStringLiteral("Broken"), QStringLiteral("Zolvenar Error"));
     QCOMPARE(text, QStringLiteral("Broken"));
     QCOMPARE(icon, QMessageBox::Critical);
+    QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+
+    // About shows the program's icon, not a warning's.
+    owner.setWindowIcon(QIcon(QStringLiteral(":/icons/zolvenar.png")));
+    QApplication::setActiveWindow(&owner);
+    bool iconShown = false;
+    ModalWatch::whenOpen<QMessageBox>([&](QMessageBox &box) {
+        inspect(box);
+        iconShown = !box.iconPixmap().isNull();
+        box.button(QMessageBox::Ok)->click();
+    });
+    MessageBoxes::showAbout(QStringLiteral("Zolvenar 1"), QStringLiteral("About Zolvenar"));
+    QCOMPARE(caption, QStringLiteral("About Zolvenar"));
+    QCOMPARE(parent, &owner);
+    QVERIFY(iconShown);
     QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
 }
 

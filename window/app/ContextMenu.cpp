@@ -44,8 +44,11 @@ ContextMenu::~ContextMenu() = default;
 
 void ContextMenu::connectOpening()
 {
-    // The window hears every request its controls leave unanswered, the list's included.
+    // The window hears every request its controls leave unanswered, the list's included;
+    // a disabled button swallows it instead, so it is asked itself.
     form.installEventFilter(this);
+    for (QAbstractButton *button : form.findChildren<QAbstractButton *>(Qt::FindDirectChildrenOnly))
+        button->installEventFilter(this);
     // The Menu key reaches the window as a request of its own; Shift+F10 does not.
     auto *shiftF10 = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), &form);
     connect(shiftF10, &QShortcut::activated, this, &ContextMenu::openFromKeyboard);
@@ -85,7 +88,8 @@ void ContextMenu::popup(const QPoint &globalPos, bool fromKeyboard)
 
 bool ContextMenu::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == &form && event->type() == QEvent::ContextMenu) {
+    const bool disabled = watched != &form && watched->isWidgetType() && !static_cast<QWidget *>(watched)->isEnabled();
+    if (event->type() == QEvent::ContextMenu && (watched == &form || disabled)) {
         auto *request = static_cast<QContextMenuEvent *>(event);
         popup(request->globalPos(), request->reason() == QContextMenuEvent::Keyboard);
         request->accept();
