@@ -8,6 +8,7 @@
 #include "window/widgets/IntComboBox.h"
 #include "window/x11/WindowFrame.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QScreen>
@@ -43,7 +44,7 @@ QByteArray crlfLines(const QByteArrayList &lines)
 // Every key set away from the start values.
 const QByteArray everyKeyChanged = "LOWERCASEENABLED=FALSE\r\nUPPERCASEENABLED=TRUE\r\nLOWERCASESET=xyz\r\n"
                                    "MINLENGTH=8\r\nPASSSTRENGTH=200\r\nCLEARCLIPBOARD=TRUE\r\nRESTOREWINDOW=TRUE\r\n"
-                                   "WIDTH=400\r\nSAVESETTINGS=TRUE\r\n";
+                                   "WIDTH=400\r\nSAVESETTINGS=TRUE\r\nMIXSYSTEMRANDOM=TRUE\r\nREQUIREEACHSET=TRUE\r\n";
 
 QPoint centredOnScreen(const QWidget &window)
 {
@@ -88,6 +89,8 @@ private Q_SLOTS:
     void startPosition();
     void maximizedWindowSavesRestoredBounds();
     void shortSaveChangesOnlyItsKey();
+    void menuOptionsStoredWhenTickedOrThere_data();
+    void menuOptionsStoredWhenTickedOrThere();
     void textRoundTrips_data();
     void textRoundTrips();
     void reset_data();
@@ -162,6 +165,8 @@ void SettingsBindingTest::startValuesUnlessTheFileIsTrusted()
     QVERIFY(!form.checkClearClipboard->isChecked());
     QVERIFY(!form.checkSettingsWindow->isChecked());
     QVERIFY(!form.checkSettings->isChecked());
+    QVERIFY(!form.actionMixSystemRandom->isChecked());
+    QVERIFY(!form.actionRequireEachSet->isChecked());
     QCOMPARE(form.width(), 632);
     if (kind.isEmpty() && file.isEmpty()) {
         // Without "Save Settings on Exit" no file is ever created.
@@ -181,13 +186,15 @@ void SettingsBindingTest::namesMatchInAnyCaseValuesDoNot()
 {
     QVERIFY(FileBytes::write(iniName,
         "[settings]\nSaved=TRUE\nLowerCaseEnabled=FALSE\nupperCaseEnabled=TRUE\nSymbolEnabled=true\n"
-        "NumberEnabled=True\nSaveSettings=TRUE\n"));
+        "NumberEnabled=True\nSaveSettings=TRUE\nMixSystemRandom=true\nrequireEachSet=TRUE\n"));
     ZolvenarMainForm form;
     QVERIFY(!form.checkLowerCase->isChecked());
     QVERIFY(form.checkUpperCase->isChecked());
     QVERIFY(!form.checkSymbol->isChecked());
     QVERIFY(form.checkNumber->isChecked());
     QVERIFY(form.checkSettings->isChecked());
+    QVERIFY(!form.actionMixSystemRandom->isChecked());
+    QVERIFY(form.actionRequireEachSet->isChecked());
 }
 
 void SettingsBindingTest::emptyTextEmptiesTheBox()
@@ -347,6 +354,47 @@ void SettingsBindingTest::shortSaveChangesOnlyItsKey()
     QByteArray expected = before;
     expected.replace("SAVESETTINGS=TRUE", "SAVESETTINGS=FALSE").replace("\n", "\r\n");
     QCOMPARE(FileBytes::read(iniName), expected);
+}
+
+void SettingsBindingTest::menuOptionsStoredWhenTickedOrThere_data()
+{
+    QTest::addColumn<QByteArray>("stored"); // between SAVED and SAVESETTINGS
+    QTest::addColumn<bool>("mix");
+    QTest::addColumn<bool>("require");
+    QTest::addColumn<QByteArray>("saved"); // a part of the saved file
+    QTest::newRow("both off and not there: neither written")
+        << QByteArray() << false << false << QByteArray("GENERATORS=0\r\nMAXIMIZED=");
+    QTest::newRow("ticked: added among the other options")
+        << QByteArray() << true << false << QByteArray("GENERATORS=0\r\nMIXSYSTEMRANDOM=TRUE\r\nMAXIMIZED=");
+    QTest::newRow("there: updated in its place") << QByteArray("REQUIREEACHSET=TRUE\r\n") << false << false
+                                                 << QByteArray("SAVED=TRUE\r\nREQUIREEACHSET=FALSE\r\nSAVESETTINGS=");
+    QTest::newRow("there in lower case: read as off, updated in its place")
+        << QByteArray("MIXSYSTEMRANDOM=true\r\n") << false << true
+        << QByteArray("SAVED=TRUE\r\nMIXSYSTEMRANDOM=FALSE\r\nSAVESETTINGS=");
+}
+
+void SettingsBindingTest::menuOptionsStoredWhenTickedOrThere()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(bool, mix);
+    QFETCH(bool, require);
+    QFETCH(QByteArray, saved);
+    QVERIFY(FileBytes::write(iniName, "[SETTINGS]\r\nSAVED=TRUE\r\n" + stored + "SAVESETTINGS=TRUE\r\n"));
+    {
+        ZolvenarMainForm form;
+        QVERIFY(!form.actionMixSystemRandom->isChecked());
+        QCOMPARE(form.actionRequireEachSet->isChecked(), stored.contains("REQUIREEACHSET=TRUE"));
+        form.actionMixSystemRandom->setChecked(mix);
+        form.actionRequireEachSet->setChecked(require);
+        form.saveSettings();
+    }
+    const QByteArray file = FileBytes::read(iniName);
+    QVERIFY2(file.contains(saved), file.constData());
+    QCOMPARE(file.contains("MIXSYSTEMRANDOM"), mix || stored.contains("MIXSYSTEMRANDOM"));
+    QCOMPARE(file.contains("REQUIREEACHSET"), require || stored.contains("REQUIREEACHSET"));
+    ZolvenarMainForm form;
+    QCOMPARE(form.actionMixSystemRandom->isChecked(), mix);
+    QCOMPARE(form.actionRequireEachSet->isChecked(), require);
 }
 
 void SettingsBindingTest::textRoundTrips_data()
