@@ -52,7 +52,8 @@ Session(binary, workdir=None, files=None, env=None, wm=False, args=(), plain_use
 Window:   find_window(title, timeout, regex=False) -> window id, visible_windows(title) -> [window id],
           title(), wait_title(title, timeout, regex=False), watch_title(),
           client_origin(), client_size(), frame_bounds(), screen_size(), focus(),
-          maximized(), set_maximized(on)   (the window manager's state)
+          maximized(), set_maximized(on)   (the window manager's state),
+          popup_open(), wait_popup(open_=True, timeout)   (a menu or drop-down list on the screen)
 Boxes:    answer(caption, key="alt+y", timeout) presses a key in the modal box
           with this caption and waits until the box has gone
 Controls: (with accessible=True; each call walks the bus afresh, so no place is
@@ -690,6 +691,28 @@ class Session:
     def visible_windows(self, title):
         """The ids of the visible windows titled exactly title (as names= shows it)."""
         return self._visible_windows(self._shown(title))
+
+    def popup_open(self):
+        """Whether a popup of the program (a menu or a drop-down list) is on the
+        screen; tool-tips do not count."""
+        kind = self._xlib.intern_atom("_NET_WM_WINDOW_TYPE")
+        tip = self._xlib.intern_atom("_NET_WM_WINDOW_TYPE_TOOLTIP")
+        for window in self._xlib.screen().root.query_tree().children:
+            try:
+                attributes = window.get_attributes()
+                if attributes.map_state != X.IsViewable or not attributes.override_redirect:
+                    continue
+                if (window.get_wm_class() or ("",))[0] != "zolvenar":
+                    continue
+                types = window.get_full_property(kind, X.AnyPropertyType)
+            except Exception:  # gone meanwhile
+                continue
+            if types is None or tip not in types.value:
+                return True
+        return False
+
+    def wait_popup(self, open_=True, timeout=10):
+        self.wait_until(lambda: self.popup_open() == open_, timeout, "a popup %s" % ("open" if open_ else "closed"))
 
     def _visible_windows(self, title):
         env = dict(os.environ, DISPLAY=self.display_name)

@@ -1,12 +1,16 @@
 """What a screen reader hears, read through a real accessibility bus: the number
 boxes named by their labels, the generate button a toggle button, the tool-tip
-texts as descriptions; and where the bus places the controls, which the other
-cases rely on to find them."""
+texts as descriptions, the strength line with its figure; and where the bus
+places the controls, which the other cases rely on to find them."""
+
+import re
 
 import harness
 
 LABELS = ["Minimum Length", "Maximum Length", "Password Count", "Password Strength", "Generators"]
 GENERATE = "Click Here to Generate Passwords"
+STRENGTH_TIP = ("What each password is worth: the smaller of what its minimum length can hold from the characters "
+                "left and one bit for each sample that goes into it, or the first alone with system randomness mixed in")
 
 
 def only(tree, name, role=None):
@@ -25,6 +29,10 @@ def test_screen_reader_hears_names_roles_and_tips(binary):
         assert only(tree, "Password Strength", "combo box")["description"] == (
             "Increase value for stronger passwords, decrease to generate passwords quicker.")
         assert only(tree, "Save to File")["description"] == "Save all passwords to a text file"
+        # The strength line is read with its figure, and how that is made.
+        strength = [n for n in tree if n["description"] == STRENGTH_TIP]
+        assert len(strength) == 1, strength
+        assert re.fullmatch(r"\d+(\.\d)? bits? each, limited by length", strength[0]["name"]), strength
 
         # Qt's bridge of this release sends no toggle-button role: a toggle
         # button reaches the bus as a push button that is pressed while on.

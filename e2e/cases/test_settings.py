@@ -47,6 +47,21 @@ def test_prepared_file_applied_then_full_save_keeps_hand_edits(binary):
         s.wait_until(lambda: s.client_size() == (700, 500), 10, "client size 700x500")
         s.wait_until(lambda: s.client_origin() == (100, 80), 10, "window at 100,80")
         s.click_control("Symbols", "check box")
+        # The two options of the context menu, ticked by their access keys: opened
+        # with the right button on the list, then with Shift+F10 on the box just
+        # clicked; the Menu key opens it too.
+        s.click_control("Generated Passwords", "list", button=3)
+        s.wait_popup()
+        s.key("m")
+        s.wait_popup(False)
+        s.key("shift+F10")
+        s.wait_popup()
+        s.key("r")
+        s.wait_popup(False)
+        s.key("Menu")
+        s.wait_popup()
+        s.key("Escape")
+        s.wait_popup(False)
         s.close()
         assert s.wait_exit(15) == 0, s.stderr()
         saved = s.read_file("Zolvenar.ini", binary=True)
@@ -87,6 +102,8 @@ def test_prepared_file_applied_then_full_save_keeps_hand_edits(binary):
         "MAXLENGTH=16\n"
         "PASSSTRENGTH=100\n"
         "GENERATORS=0\n"
+        "MIXSYSTEMRANDOM=TRUE\n"
+        "REQUIREEACHSET=TRUE\n"
         "MAXIMIZED=FALSE\n"
         "CLEARCLIPBOARD=FALSE\n"
         "[Tail]\n"
