@@ -94,8 +94,8 @@ private Q_SLOTS:
     void heardByScreenReaders();
     void controlsWholeUnderStyle_data();
     void controlsWholeUnderStyle();
-    void strengthFitsWhole_data();
-    void strengthFitsWhole();
+    void strengthWordsFitWhole_data();
+    void strengthWordsFitWhole();
 };
 
 void MainFormLayoutTest::checkSharedFigures()
@@ -378,29 +378,37 @@ void MainFormLayoutTest::controlsWholeUnderStyle()
         QApplication::palette().color(QPalette::Active, QPalette::Text));
 }
 
-void MainFormLayoutTest::strengthFitsWhole_data()
+void MainFormLayoutTest::strengthWordsFitWhole_data()
 {
     QTest::addColumn<StrengthModel::Figure>("figure");
+    QTest::addColumn<QString>("words");
+    using Limit = StrengthModel::Limit;
     // The most a password of 65535 characters from all 95 printable characters holds.
     const double most = 65535 * std::log2(95.0);
-    QTest::newRow("limited by samples, the most") << StrengthModel::Figure { most, StrengthModel::Limit::samples };
-    QTest::newRow("limited by length, the most") << StrengthModel::Figure { most, StrengthModel::Limit::length };
-    QTest::newRow("system randomness, the most") << StrengthModel::Figure { most, StrengthModel::Limit::systemRandom };
-    QTest::newRow("limited by samples, the most with a tenth")
-        << StrengthModel::Figure { 999.9, StrengthModel::Limit::samples };
-    QTest::newRow("too short for each set") << StrengthModel::Figure { 0, StrengthModel::Limit::length, true };
+    QTest::newRow("whole bits without a tenth")
+        << StrengthModel::Figure { 80, Limit::length } << "80 bits each, limited by length";
+    QTest::newRow("one bit") << StrengthModel::Figure { 1, Limit::length } << "1 bit each, limited by length";
+    QTest::newRow("the most with a tenth")
+        << StrengthModel::Figure { 999.9, Limit::samples } << "999.9 bits each, limited by samples";
+    QTest::newRow("the most, whole past a thousand")
+        << StrengthModel::Figure { most, Limit::samples } << "430555 bits each, limited by samples";
+    QTest::newRow("the most with system randomness")
+        << StrengthModel::Figure { most, Limit::systemRandom } << "430555 bits each, with system mix";
+    QTest::newRow("too short for each set")
+        << StrengthModel::Figure { 0, Limit::length, true } << "Too short to hold each set";
 }
 
-void MainFormLayoutTest::strengthFitsWhole()
+void MainFormLayoutTest::strengthWordsFitWhole()
 {
     QFETCH(StrengthModel::Figure, figure);
-    const QString text = WindowTexts::strength(figure);
+    QFETCH(QString, words);
+    QCOMPARE(WindowTexts::strength(figure), words);
     const QFontMetrics metrics = form->labelStrength->fontMetrics();
     for (const QSize size : { QSize(632, 447), QSize(454, 340) }) {
         resizeClient(size.width(), size.height());
         const QRect room = form->labelStrength->contentsRect();
-        QVERIFY2(metrics.horizontalAdvance(text) <= room.width(), qPrintable(text));
-        QVERIFY2(metrics.height() <= room.height(), qPrintable(text));
+        QVERIFY2(
+            metrics.horizontalAdvance(words) <= room.width() && metrics.height() <= room.height(), qPrintable(words));
     }
 }
 

@@ -390,8 +390,6 @@ void SettingsBindingTest::menuOptionsStoredWhenTickedOrThere()
     }
     const QByteArray file = FileBytes::read(iniName);
     QVERIFY2(file.contains(saved), file.constData());
-    QCOMPARE(file.contains("MIXSYSTEMRANDOM"), mix || stored.contains("MIXSYSTEMRANDOM"));
-    QCOMPARE(file.contains("REQUIREEACHSET"), require || stored.contains("REQUIREEACHSET"));
     ZolvenarMainForm form;
     QCOMPARE(form.actionMixSystemRandom->isChecked(), mix);
     QCOMPARE(form.actionRequireEachSet->isChecked(), require);
