@@ -45,8 +45,6 @@ private Q_SLOTS:
 
     void opensWhereAsked_data();
     void opensWhereAsked();
-    void itemsFollowTheirButtons_data();
-    void itemsFollowTheirButtons();
     void itemsDoWhatTheirButtonsDo_data();
     void itemsDoWhatTheirButtonsDo();
 };
@@ -84,36 +82,6 @@ void ContextMenuTest::opensWhereAsked()
     // From the keyboard the first item that can be chosen is active at once.
     if (ours && keyboard)
         QCOMPARE(opened->activeAction(), form->actionMixSystemRandom);
-}
-
-void ContextMenuTest::itemsFollowTheirButtons_data()
-{
-    QTest::addColumn<QString>("state");
-    QTest::addColumn<bool>("listItems");
-    QTest::addColumn<bool>("options");
-    QTest::newRow("an empty list") << "empty" << false << true;
-    QTest::newRow("passwords in the list") << "" << true << true;
-    QTest::newRow("during a run") << "running" << false << false;
-}
-
-void ContextMenuTest::itemsFollowTheirButtons()
-{
-    QFETCH(QString, state);
-    QFETCH(bool, listItems);
-    QFETCH(bool, options);
-    if (state == "empty")
-        form->listResult->clear();
-    form->setOptionsEnabled(true);
-    if (state == "running")
-        form->showRunning(10);
-    const char *const names[] = { "actionSelectAll", "actionDelete", "actionCopy", "actionSave" };
-    for (int i = 0; i < 4; ++i) {
-        auto *item = form->findChild<QAction *>(QString::fromLatin1(names[i]));
-        QCOMPARE(form->listButtons[i]->text(), item->text().remove(QLatin1Char('&')));
-        QCOMPARE(QPair(item->isEnabled(), form->listButtons[i]->isEnabled()), QPair(listItems, listItems));
-    }
-    QCOMPARE(form->actionMixSystemRandom->isEnabled(), options);
-    QCOMPARE(form->actionRequireEachSet->isEnabled(), options);
 }
 
 void ContextMenuTest::itemsDoWhatTheirButtonsDo_data()

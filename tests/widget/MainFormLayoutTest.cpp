@@ -1,5 +1,4 @@
 #include "support/FormFixture.h"
-#include "window/app/StrengthLine.h"
 #include "window/app/WindowTexts.h"
 #include "window/toolkit/ZolvenarApplication.h"
 #include "window/widgets/IntComboBox.h"
@@ -65,14 +64,7 @@ private:
     void checkSharedFigures();
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QVERIFY(enterTemporaryDirectory());
-        StrengthLine::setModelForTesting([](const GenerationOptions &) {
-            return StrengthModel::Figure { 82.5, StrengthModel::Limit::length };
-        });
-    }
-    void cleanupTestCase() { StrengthLine::setModelForTesting({}); }
+    void initTestCase() { QVERIFY(enterTemporaryDirectory()); }
 
     void init()
     {
@@ -259,9 +251,6 @@ void MainFormLayoutTest::heardByScreenReaders_data()
         << "100" << false;
     QTest::newRow("number box named by its label: generators") << "comboGens" << QAccessible::ComboBox << "Generators"
                                                                << "0" << false;
-    QTest::newRow("strength line read with its figure")
-        << "labelStrength" << QAccessible::StaticText << "82.5 bits each, limited by length"
-        << "" << false;
     // A button that stays down during a run, not a check box.
     QTest::newRow("generate button is a toggle button")
         << "checkGen" << QAccessible::Button << "Click Here to Generate Passwords"
@@ -388,8 +377,6 @@ void MainFormLayoutTest::strengthWordsFitWhole_data()
     QTest::newRow("whole bits without a tenth")
         << StrengthModel::Figure { 80, Limit::length } << "80 bits each, limited by length";
     QTest::newRow("one bit") << StrengthModel::Figure { 1, Limit::length } << "1 bit each, limited by length";
-    QTest::newRow("the most with a tenth")
-        << StrengthModel::Figure { 999.9, Limit::samples } << "999.9 bits each, limited by samples";
     QTest::newRow("the most, whole past a thousand")
         << StrengthModel::Figure { most, Limit::samples } << "430555 bits each, limited by samples";
     QTest::newRow("the most with system randomness")

@@ -237,20 +237,17 @@ void ToolkitDialogsTest::questionBoxDefaultsToNoAndErrorBoxHasOk()
     QCOMPARE(icon, QMessageBox::Critical);
     QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
 
-    // About shows the program's icon, not a warning's.
+    // About: the program's icon, OK only.
     owner.setWindowIcon(QIcon(QStringLiteral(":/icons/zolvenar.png")));
     QApplication::setActiveWindow(&owner);
-    bool iconShown = false;
+    bool asShown = false;
     ModalWatch::whenOpen<QMessageBox>([&](QMessageBox &box) {
-        inspect(box);
-        iconShown = !box.iconPixmap().isNull();
+        asShown
+            = box.parentWidget() == &owner && !box.iconPixmap().isNull() && box.standardButtons() == QMessageBox::Ok;
         box.button(QMessageBox::Ok)->click();
     });
     MessageBoxes::showAbout(QStringLiteral("Zolvenar 1"), QStringLiteral("About Zolvenar"));
-    QCOMPARE(caption, QStringLiteral("About Zolvenar"));
-    QCOMPARE(parent, &owner);
-    QVERIFY(iconShown);
-    QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(asShown);
 }
 
 void ToolkitDialogsTest::clipboardRoundTripsUtf8()

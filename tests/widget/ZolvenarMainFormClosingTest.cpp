@@ -8,6 +8,7 @@
 #include "window/toolkit/ZolvenarApplication.h"
 #include "window/widgets/ResultsList.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -207,9 +208,21 @@ void ZolvenarMainFormClosingTest::closingPastAFileSizeLimitKeepsTheEarlierSettin
 
 void ZolvenarMainFormClosingTest::optionsEnabledFollowsTheListAndWorkerCallsReachTheWindowThread()
 {
+    // The context menu's items: the list's as their buttons, the two options as the others.
+    const auto menuFollows = [this](bool options) {
+        const char *const names[] = { "actionSelectAll", "actionDelete", "actionCopy", "actionSave" };
+        bool same
+            = form->actionMixSystemRandom->isEnabled() == options && form->actionRequireEachSet->isEnabled() == options;
+        for (int i = 0; i < 4; ++i)
+            same = same
+                && form->findChild<QAction *>(QString::fromLatin1(names[i]))->isEnabled()
+                    == form->listButtons[i]->isEnabled();
+        return same;
+    };
     form->setOptionsEnabled(true);
     for (QPushButton *button : form->listButtons)
         QVERIFY(!button->isEnabled());
+    QVERIFY(menuFollows(true));
 
     form->listResult->addItem(QStringLiteral("pw"));
     std::thread([this] { form->setOptionsEnabled(false); }).join();
@@ -217,11 +230,13 @@ void ZolvenarMainFormClosingTest::optionsEnabledFollowsTheListAndWorkerCallsReac
     QTRY_VERIFY(!form->buttonReset->isEnabled());
     for (QPushButton *button : form->listButtons)
         QVERIFY(!button->isEnabled());
+    QVERIFY(menuFollows(false));
 
     form->setOptionsEnabled(true);
     for (QPushButton *button : form->listButtons)
         QVERIFY(button->isEnabled());
     QVERIFY(form->comboLabels.constFirst()->isEnabled());
+    QVERIFY(menuFollows(true));
 }
 
 APPLICATION_TEST_MAIN(ZolvenarMainFormClosingTest)
