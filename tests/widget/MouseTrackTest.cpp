@@ -1,5 +1,4 @@
 #include "window/app/MouseTrack.h"
-#include "core/generation/GenerationOptions.h"
 #include "core/generation/PasswordEngine.h"
 #include "core/toolkit/SystemRandom.h"
 #include "core/toolkit/Threads.h"
@@ -13,6 +12,7 @@
 #include "window/widgets/PushCheckButton.h"
 #include "window/widgets/ResultsList.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -273,7 +273,7 @@ void MouseTrackTest::minimumBelowTheTickedSetsIsRefused()
     QFETCH(bool, lookAlikes);
     QFETCH(QString, error);
 
-    track().setOptionsHookForTesting([](GenerationOptions &options) { options.requireEachSet = true; });
+    form->actionRequireEachSet->setChecked(true);
     setNumbers(*form, "1", "3", "25", "0");
     form->comboMinLength->setEditText(minimum);
     form->checkIncludeCustom->setChecked(!custom.isEmpty());
@@ -289,7 +289,7 @@ void MouseTrackTest::minimumBelowTheTickedSetsIsRefused()
 
 void MouseTrackTest::systemRandomFailureEndsTheRunWithABox()
 {
-    track().setOptionsHookForTesting([](GenerationOptions &options) { options.mixSystemRandom = true; });
+    form->actionMixSystemRandom->setChecked(true);
     SystemRandom::setSourceForTesting([](unsigned char *, std::size_t) {
         errno = EIO;
         return -1L;

@@ -69,9 +69,7 @@ GenerationOptions ZolvenarMainForm::MouseTrack::readOptions() const
 
 void ZolvenarMainForm::MouseTrack::start()
 {
-    GenerationOptions options = readOptions();
-    if (optionsHook)
-        optionsHook(options);
+    const GenerationOptions options = readOptions();
     if (options.poolTooSmall()) {
         form.showError(
             QString::fromUtf8(GenerationOptions::poolTooSmallText), QString::fromUtf8(GenerationOptions::errorCaption));

@@ -4,7 +4,6 @@
 #include "window/app/ZolvenarMainForm.h"
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 
 class PasswordEngine;
@@ -33,9 +32,6 @@ public:
     // A sample is taken once the pointer has moved this far (across plus down).
     static constexpr int minimumMove = 32;
 
-    // Test hook: changes the options a start has read before it checks them.
-    void setOptionsHookForTesting(std::function<void(GenerationOptions &)> hook) { optionsHook = std::move(hook); }
-
     // What the option controls hold now, as a run reads them; no side effects.
     GenerationOptions::Inputs readInputs() const;
     GenerationOptions readOptions() const;
@@ -50,5 +46,4 @@ private:
     int generators = 0;
     int lastPointX = 0;
     int lastPointY = 0;
-    std::function<void(GenerationOptions &)> optionsHook;
 };
