@@ -1,4 +1,3 @@
-#include "core/toolkit/Threads.h"
 #include "support/FormFixture.h"
 #include "window/app/MouseTrack.h"
 #include "window/app/StrengthLine.h"
@@ -12,7 +11,6 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include <mutex>
 #include <tuple>
 
 class OptionControlsTest : public QObject, FormFixture
@@ -20,8 +18,7 @@ class OptionControlsTest : public QObject, FormFixture
     Q_OBJECT
 
 private:
-    std::mutex mutex; // the strength model may be asked on the worker
-    std::vector<GenerationOptions> asked; // each answered with its count, so a late figure shows
+    std::vector<GenerationOptions> asked; // each answered with its count, so each figure is new
 
     QString figure(std::size_t count)
     {
@@ -33,7 +30,6 @@ private Q_SLOTS:
     void init()
     {
         StrengthLine::setModelForTesting([this](const GenerationOptions &options) {
-            std::scoped_lock lock(mutex);
             asked.push_back(options);
             return StrengthModel::Figure { double(asked.size()), StrengthModel::Limit::samples };
         });
@@ -42,7 +38,6 @@ private Q_SLOTS:
     void cleanup()
     {
         closeForm();
-        Threads::waitForAll();
         StrengthLine::setModelForTesting({});
         asked.clear();
     }
@@ -57,8 +52,6 @@ private Q_SLOTS:
     void setBoxesFollowTheirSwitches();
     void strengthFollowsEveryChange_data();
     void strengthFollowsEveryChange();
-    void longSetsWeighedAside_data();
-    void longSetsWeighedAside();
 };
 
 void OptionControlsTest::itemLists()
@@ -259,36 +252,6 @@ void OptionControlsTest::strengthFollowsEveryChange()
     const GenerationOptions run = form->mouseTrack->readOptions();
     QVERIFY(key(asked.back()) == key(run));
     QVERIFY(key(run) == std::tuple(pool, minLength, mix, require, run.requiredSets));
-}
-
-void OptionControlsTest::longSetsWeighedAside_data()
-{
-    QTest::addColumn<QString>("then"); // while the long set is weighed
-    QTest::newRow("shown once weighed") << "";
-    QTest::newRow("a short change meanwhile wins") << "short";
-    QTest::newRow("the window closes meanwhile") << "close";
-}
-
-void OptionControlsTest::longSetsWeighedAside()
-{
-    QFETCH(QString, then);
-    form->checkIncludeCustom->setChecked(true);
-    const QString before = form->labelStrength->text();
-    form->editIncludeCustom->setText(QString(int(StrengthLine::maxSetBytesWeighedAtOnce) + 1, QLatin1Char('!')));
-    QCOMPARE(form->labelStrength->text(), before); // not on the window's thread
-    if (then == "close")
-        closeForm();
-    if (then == "short")
-        form->editIncludeCustom->setText(QStringLiteral("#"));
-    const QString now = then == "close" ? QString() : form->labelStrength->text();
-    Threads::waitForAll();
-    QCoreApplication::processEvents();
-    if (then.isEmpty())
-        QCOMPARE(form->labelStrength->text(), figure(asked.size()));
-    else if (form)
-        QCOMPARE(form->labelStrength->text(), now);
-    if (then != "short") // weighed in the end, whether shown or not
-        QCOMPARE(asked.back().charPool, std::string("!0123456789abcdefghijklmnopqrstuvwxyz"));
 }
 
 QTEST_MAIN(OptionControlsTest)
