@@ -1,3 +1,4 @@
+#include "core/generation/GenerationOptions.h"
 #include "support/FormFixture.h"
 #include "window/app/WindowTexts.h"
 #include "window/toolkit/ZolvenarApplication.h"
@@ -18,8 +19,6 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QTest>
-
-#include <cmath>
 
 namespace {
 
@@ -109,6 +108,7 @@ void MainFormLayoutTest::checkSharedFigures()
     }
     // In the band between the generators and the clipboard box, touching neither.
     QCOMPARE(form->labelStrength->geometry(), QRect(374, 122, 254, 14));
+    QCOMPARE(form->labelStrength->text(), QStringLiteral("80 bits each, limited by length")); // the defaults
     QCOMPARE(form->progressPass->geometry(), QRect(4, 395, 310, 20));
     QCOMPARE(form->progressTotal->geometry(), QRect(318, 395, 310, 20));
     const int xs[] = { 4, 161, 318, 475 };
@@ -372,15 +372,20 @@ void MainFormLayoutTest::strengthWordsFitWhole_data()
     QTest::addColumn<StrengthModel::Figure>("figure");
     QTest::addColumn<QString>("words");
     using Limit = StrengthModel::Limit;
-    // The most a password of 65535 characters from all 95 printable characters holds.
-    const double most = 65535 * std::log2(95.0);
+    // The most the model gives: 65535 characters from every printable one it keeps.
+    GenerationOptions::Inputs widest;
+    widest.minLength = "65535";
+    for (char ch = 0x20; ch < 0x7F; ++ch)
+        widest.includeCustom.text.push_back(ch);
+    widest.includeCustom.ticked = true;
+    const double most = StrengthModel::outputBits(GenerationOptions::fromInputs(widest));
     QTest::newRow("whole bits without a tenth")
         << StrengthModel::Figure { 80, Limit::length } << "80 bits each, limited by length";
     QTest::newRow("one bit") << StrengthModel::Figure { 1, Limit::length } << "1 bit each, limited by length";
     QTest::newRow("the most, whole past a thousand")
-        << StrengthModel::Figure { most, Limit::samples } << "430555 bits each, limited by samples";
+        << StrengthModel::Figure { most, Limit::samples } << "420409 bits each, limited by samples";
     QTest::newRow("the most with system randomness")
-        << StrengthModel::Figure { most, Limit::systemRandom } << "430555 bits each, with system mix";
+        << StrengthModel::Figure { most, Limit::systemRandom } << "420409 bits each, with system mix";
     QTest::newRow("too short for each set")
         << StrengthModel::Figure { 0, Limit::length, true } << "Too short to hold each set";
 }
