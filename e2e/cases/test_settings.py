@@ -47,9 +47,10 @@ def test_prepared_file_applied_then_full_save_keeps_hand_edits(binary):
         s.wait_until(lambda: s.client_size() == (700, 500), 10, "client size 700x500")
         s.wait_until(lambda: s.client_origin() == (100, 80), 10, "window at 100,80")
         s.click_control("Symbols", "check box")
-        # The two options of the context menu, ticked by their access keys: opened
-        # with the right button on the list, then with Shift+F10 on the box just
-        # clicked; the Menu key opens it too.
+        # The two options of the context menu, ticked by their access keys (the bus
+        # lists no popup among the program's windows, so its items have no place
+        # there): opened with the right button on the list, then with Shift+F10 on
+        # the box just clicked; the Menu key opens it too.
         s.click_control("Generated Passwords", "list", button=3)
         s.wait_popup()
         s.key("m")
