@@ -37,7 +37,8 @@ int widthOf(const QWidget *control, QString text)
 const QStringList notYetMarked { "buttonShow", "checkLowerCase", "checkUpperCase", "checkNumber", "checkSymbol",
     "checkSimilar", "checkIncludeCustom", "checkExcludeCustom", "buttonReset", "labelMinLength", "labelMaxLength",
     "labelPassCount", "labelPassStrength", "labelGens", "checkClearClipboard", "checkSettingsWindow", "checkSettings",
-    "checkGen", "checkGen running", "buttonSelectAll", "buttonDelete", "buttonCopy", "buttonSave", "comboGens item 0" };
+    "checkGen", "checkGen running", "buttonSelectAll", "buttonDelete", "buttonCopy", "buttonSave", "comboGens item 0",
+    "labelStrength" };
 
 } // namespace
 
