@@ -135,6 +135,12 @@ def test_a_lost_display_saves_the_settings_as_last_seen(binary, wm):
 def test_a_signal_the_window_cannot_serve_ends_the_program_with_its_settings_as_last_seen(binary):
     with harness.Session(binary, accessible=True, files={"Zolvenar.ini": SETTINGS}) as s:
         prepare(s)
+        # The last change an option of the menu, once the run is over: kept as well.
+        s.wait_title(harness.DEFAULT_TITLE, 60)
+        s.key("Menu")
+        s.wait_popup()
+        s.key("r")
+        s.wait_popup(False)
         # A clipboard owner that never answers holds the closing's look at the clipboard.
         owner = xdisplay.Display(s.display_name)
         try:
@@ -143,7 +149,7 @@ def test_a_signal_the_window_cannot_serve_ends_the_program_with_its_settings_as_
             owner.sync()
             s.signal(signal.SIGTERM)
             # Ended as the signal ends a program that does not catch it.
-            closed_in_order(s, code=-signal.SIGTERM)
+            assert closed_in_order(s, code=-signal.SIGTERM).get("REQUIREEACHSET") == "TRUE", saved(s)
         finally:
             owner.close()
 
