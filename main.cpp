@@ -52,14 +52,15 @@ int main(int argc, char *argv[])
     char *qtArgv[] = { argv[0], nullptr };
     SessionManagement::install();
     ZolvenarApplication app(qtArgc, qtArgv);
+    // Before the first text, the refusal below included.
+    Translations::install();
     if (!ToolkitThreads::bringUp()) {
-        std::fputs("Zolvenar cannot start: the system lets it start no more threads\n", stderr);
+        std::fprintf(stderr, "%s\n", qPrintable(ToolkitThreads::refusal()));
         std::fflush(stderr);
         // Qt's own end would wait for a pool thread that never started.
         std::_Exit(1);
     }
     const FontPreload fonts;
-    Translations::install();
     ZolvenarApplication::setApplicationName(QStringLiteral("Zolvenar"));
     // Lets docks and task bars match the window to zolvenar.desktop and its icon.
     ZolvenarApplication::setDesktopFileName(QStringLiteral("zolvenar"));

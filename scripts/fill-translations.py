@@ -5,7 +5,11 @@ metadata's translated keys from the translators' files.
 Usage: scripts/fill-translations.py TRANSLATORS_DIR
 
 TRANSLATORS_DIR holds source.tsv (id, max_px, context, English) and <language>.json
-(id -> translation), line breaks written as backslash-n. A .ts message takes the
+(id -> translation), line breaks written as backslash-n; a later pass adds source2.tsv
+and <language>.2.json, whose translations win over the first pass's (a translator's
+correction of an earlier text included). "help.usage.full" there is a translator's
+whole --help text: it is split over CommandLine's messages, as many lines to each as
+its English has, and wins over the amendments' additions. A .ts message takes the
 translation of the id its disambiguation names, else of the id whose English is its
 source text; where two ids share an English text with different translations, the
 code must name the id: tr("Zolvenar", "caption.zolvenar").
@@ -37,18 +41,30 @@ def unescape(text):
     return text.replace("\\n", "\n")
 
 
+PASSES = ("", ".2")  # source<pass>.tsv and <language><pass>.json, in the order they were written
+HELP_ID = "help.usage.full"
+
+
 def load_sources(folder):
     sources = {}
-    with open(folder / "source.tsv", encoding="utf-8") as table:
-        next(table)
-        for line in table:
-            ident, _, _, english = line.rstrip("\n").split("\t")
-            sources[ident] = unescape(english)
+    for number in PASSES:
+        path = folder / ("source%s.tsv" % number.lstrip("."))
+        if not path.exists():
+            continue
+        with open(path, encoding="utf-8") as table:
+            next(table)
+            for line in table:
+                ident, _, _, english = line.rstrip("\n").split("\t")
+                sources[ident] = unescape(english)
     return sources
 
 
 def load_language(folder, language, sources, amendments):
-    translated = json.loads((folder / (language + ".json")).read_text(encoding="utf-8"))
+    translated = {}
+    for number in PASSES:
+        path = folder / (language + number + ".json")
+        if path.exists():
+            translated.update(json.loads(path.read_text(encoding="utf-8")))
     for ident, fix in amendments.get("fixes", {}).get(language, {}).items():
         if translated.get(ident) == fix["was"]:
             translated[ident] = fix["now"]
@@ -63,12 +79,31 @@ def load_language(folder, language, sources, amendments):
             clashes.add(english)
     for english, text in amendments.get("additions", {}).get(language, {}).items():
         by_english.setdefault(unescape(english), unescape(text))
-    return by_id, by_english, clashes
+    return by_id, by_english, clashes, unescape(translated[HELP_ID]) if HELP_ID in translated else None
 
 
-def fill_ts(path, language, by_id, by_english, clashes):
+def split_help(tree, path, full):
+    """The whole --help text over CommandLine's messages, in their order."""
+    lines = full.splitlines(True)
+    parts = {}
+    for context in tree.getroot().iter("context"):
+        if context.findtext("name") != "CommandLine":
+            continue
+        for message in context.iter("message"):
+            source = message.findtext("source")
+            taken = source.count("\n")
+            parts[source] = "".join(lines[:taken])
+            lines = lines[taken:]
+    if lines or not parts:
+        sys.exit("%s: %s has other lines than the --help text" % (path.name, HELP_ID))
+    return parts
+
+
+def fill_ts(path, language, by_id, by_english, clashes, help_full):
     tree = ET.parse(path)
     tree.getroot().set("language", language)  # lupdate guesses a country ("ar_EG") from the bare name
+    if help_full is not None:
+        by_english = dict(by_english, **split_help(tree, path, help_full))
     missing = []
     for message in tree.iter("message"):
         source = message.findtext("source")
@@ -158,8 +193,8 @@ def main():
     languages = {}
     for path in sorted(TS_DIR.glob("zolvenar_*.ts")):
         language = path.stem[len("zolvenar_"):]
-        by_id, by_english, clashes = load_language(folder, language, sources, amendments)
-        fill_ts(path, language, by_id, by_english, clashes)
+        by_id, by_english, clashes, help_full = load_language(folder, language, sources, amendments)
+        fill_ts(path, language, by_id, by_english, clashes, help_full)
         languages[language] = by_id
     fill_desktop(languages, sources)
     fill_metainfo(languages, sources)

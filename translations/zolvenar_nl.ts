@@ -114,6 +114,40 @@ computer en van de gegenereerde tekens; afsluitstatus 3 als de controle mislukt.
     </message>
 </context>
 <context>
+    <name>OptionControls</name>
+    <message>
+        <source>0 (Disabled)</source>
+        <translation>0 (uit)</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsActions</name>
+    <message>
+        <source>Are you sure you want to delete %1 items?</source>
+        <translation>Weet u zeker dat u de selectie wilt verwijderen? (Aantal items: %1)</translation>
+    </message>
+    <message>
+        <source>Delete Items</source>
+        <translation>Items verwijderen</translation>
+    </message>
+    <message>
+        <source>Password.txt</source>
+        <translation>Wachtwoord.txt</translation>
+    </message>
+    <message>
+        <source>Text Files</source>
+        <translation>Tekstbestanden</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Alle bestanden</translation>
+    </message>
+    <message>
+        <source>Save passwords as...</source>
+        <translation>Wachtwoorden opslaan als</translation>
+    </message>
+</context>
+<context>
     <name>SaveFileDialog</name>
     <message>
         <source>%1 is not a regular file.
@@ -127,6 +161,24 @@ Kies een andere naam.</translation>
     </message>
 </context>
 <context>
+    <name>SettingsBinding</name>
+    <message>
+        <source>You will lose any changes you made to the character settings. Are you sure?</source>
+        <translation>Alle wijzigingen in de tekeninstellingen gaan verloren. Weet u het zeker?</translation>
+    </message>
+    <message>
+        <source>Reset Character Settings</source>
+        <translation>Tekeninstellingen terugzetten</translation>
+    </message>
+</context>
+<context>
+    <name>SystemRandom</name>
+    <message>
+        <source>Could not read the system&apos;s randomness (getrandom: %1)</source>
+        <translation>Kan de systeemwillekeur niet lezen (getrandom: %1)</translation>
+    </message>
+</context>
+<context>
     <name>Threads</name>
     <message>
         <source>Thread error: too many threads</source>
@@ -135,6 +187,316 @@ Kies een andere naam.</translation>
     <message>
         <source>Thread error: failed to start</source>
         <translation>Threadfout: starten mislukt</translation>
+    </message>
+</context>
+<context>
+    <name>ToolkitThreads</name>
+    <message>
+        <source>Zolvenar cannot start: the system lets it start no more threads</source>
+        <translation>Zolvenar kan niet starten: het systeem staat geen extra threads meer toe</translation>
+    </message>
+</context>
+<context>
+    <name>WindowTexts</name>
+    <message>
+        <source>Too short to hold each set</source>
+        <translation>Te kort voor alle tekensets</translation>
+    </message>
+    <message>
+        <source>%1 bit each, limited by length</source>
+        <translation>Elk %1 bit, limiet: lengte</translation>
+    </message>
+    <message>
+        <source>%1 bits each, limited by length</source>
+        <translation>Elk %1 bits, limiet: lengte</translation>
+    </message>
+    <message>
+        <source>%1 bit each, limited by samples</source>
+        <translation>Elk %1 bit, limiet: meetwaarden</translation>
+    </message>
+    <message>
+        <source>%1 bits each, limited by samples</source>
+        <translation>Elk %1 bits, limiet: meetwaarden</translation>
+    </message>
+    <message>
+        <source>%1 bit each, with system mix</source>
+        <translation>Elk %1 bit, met systeemwillekeur</translation>
+    </message>
+    <message>
+        <source>%1 bits each, with system mix</source>
+        <translation>Elk %1 bits, met systeemwillekeur</translation>
+    </message>
+    <message>
+        <source>What each password is worth: the smaller of what its minimum length can hold from the characters left and one bit for each sample that goes into it, or the first alone with system randomness mixed in</source>
+        <translation>Wat elk wachtwoord waard is: de kleinste van twee waarden, namelijk wat de minimale lengte met de resterende tekens kan bevatten en één bit per meetwaarde die in het wachtwoord gaat, of alleen de eerste als er systeemwillekeur wordt bijgemengd</translation>
+    </message>
+    <message>
+        <source>Actions and Options</source>
+        <translation>Acties en instellingen</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Alles selecteren</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Selected</source>
+        <translation>Selectie &amp;verwijderen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy to Clipboard</source>
+        <translation>Naar klembord &amp;kopiëren</translation>
+    </message>
+    <message>
+        <source>&amp;Save to File</source>
+        <translation>Op&amp;slaan in bestand</translation>
+    </message>
+    <message>
+        <source>&amp;Mix in System Randomness</source>
+        <translation>Systeemwillekeur &amp;bijmengen</translation>
+    </message>
+    <message>
+        <source>&amp;Require Each Set</source>
+        <translation>&amp;Elke tekenset vereisen</translation>
+    </message>
+    <message>
+        <source>A&amp;bout Zolvenar</source>
+        <translation>&amp;Over Zolvenar</translation>
+    </message>
+    <message>
+        <source>About Zolvenar</source>
+        <translation>Over Zolvenar</translation>
+    </message>
+    <message>
+        <source>Zolvenar %1
+A desktop password generator.
+
+Free software under the MIT licence, copyright the Zolvenar developers.
+Home page: %2</source>
+        <translation>Zolvenar %1
+Een wachtwoordgenerator voor de desktop.
+
+Vrije software onder de MIT-licentie, copyright bij de ontwikkelaars van Zolvenar.
+Website: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ZolvenarApplication</name>
+    <message>
+        <source>Zolvenar needs a graphical display: %1</source>
+        <translation>Zolvenar heeft een grafisch scherm nodig: %1</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Onbekende fout</translation>
+    </message>
+</context>
+<context>
+    <name>ZolvenarMainForm</name>
+    <message>
+        <source>Click Here to Generate Passwords</source>
+        <translation>Klik hier om wachtwoorden te genereren</translation>
+    </message>
+    <message>
+        <source>Move the mouse around in this window or click here to stop</source>
+        <translation>Beweeg de muis in dit venster of klik hier om te stoppen</translation>
+    </message>
+    <message>
+        <source>Zolvenar - %1%</source>
+        <translation>Zolvenar - %1%</translation>
+    </message>
+    <message>
+        <source>Zolvenar Error</source>
+        <translation>Zolvenar-fout</translation>
+    </message>
+    <message>
+        <source>Edit Password Settings</source>
+        <translation>Instellingen bewerken</translation>
+    </message>
+    <message>
+        <source>Lowercase</source>
+        <translation>Kleine letters</translation>
+    </message>
+    <message>
+        <source>Uppercase</source>
+        <translation>Hoofdletters</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Cijfers</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>Symbolen</translation>
+    </message>
+    <message>
+        <source>Exclude Similar</source>
+        <translation>Geen gelijkende</translation>
+    </message>
+    <message>
+        <source>Include Custom</source>
+        <translation>Extra tekens</translation>
+    </message>
+    <message>
+        <source>Exclude Custom</source>
+        <translation>Tekens uitsluiten</translation>
+    </message>
+    <message>
+        <source>Reset Character Settings</source>
+        <translation>Tekeninstellingen terugzetten</translation>
+    </message>
+    <message>
+        <source>Minimum Length</source>
+        <translation>Minimale lengte</translation>
+    </message>
+    <message>
+        <source>Maximum Length</source>
+        <translation>Maximale lengte</translation>
+    </message>
+    <message>
+        <source>Password Count</source>
+        <translation>Aantal</translation>
+    </message>
+    <message>
+        <source>Password Strength</source>
+        <translation>Wachtwoordsterkte</translation>
+    </message>
+    <message>
+        <source>Generators</source>
+        <translation>Generatoren</translation>
+    </message>
+    <message>
+        <source>Clear Clipboard on Exit</source>
+        <translation>Klembord wissen bij afsluiten</translation>
+    </message>
+    <message>
+        <source>Remember Window Position</source>
+        <translation>Vensterpositie onthouden</translation>
+    </message>
+    <message>
+        <source>Save Settings on Exit</source>
+        <translation>Instellingen opslaan bij afsluiten</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles selecteren</translation>
+    </message>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Selectie verwijderen</translation>
+    </message>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>Naar klembord kopiëren</translation>
+    </message>
+    <message>
+        <source>Save to File</source>
+        <translation>Opslaan in bestand</translation>
+    </message>
+    <message>
+        <source>Generated Passwords</source>
+        <translation>Gegenereerde wachtwoorden</translation>
+    </message>
+    <message>
+        <source>Current Password Progress</source>
+        <translation>Voortgang huidig wachtwoord</translation>
+    </message>
+    <message>
+        <source>Total Progress</source>
+        <translation>Totale voortgang</translation>
+    </message>
+    <message>
+        <source>You are currently generating passwords. Are you sure you want to exit?</source>
+        <translation>Er worden momenteel wachtwoorden gegenereerd. Weet u zeker dat u wilt afsluiten?</translation>
+    </message>
+    <message>
+        <source>There are unsaved changes. Are you sure you want to exit?</source>
+        <translation>Er zijn niet-opgeslagen wijzigingen. Weet u zeker dat u wilt afsluiten?</translation>
+    </message>
+    <message>
+        <source>Zolvenar</source>
+        <translation>Zolvenar</translation>
+    </message>
+</context>
+<context>
+    <name>ZolvenarMainForm::CTip</name>
+    <message>
+        <source>Empty the clipboard of any passwords before exiting the application</source>
+        <translation>Alle wachtwoorden van het klembord wissen voordat de toepassing wordt afgesloten</translation>
+    </message>
+    <message>
+        <source>Save and restore the position and size of the window next time the application is started</source>
+        <translation>De positie en grootte van het venster opslaan en bij de volgende start van de toepassing herstellen</translation>
+    </message>
+    <message>
+        <source>Will remember all the changes you&apos;ve made next time the application is started</source>
+        <translation>Onthoudt al uw wijzigingen voor de volgende keer dat de toepassing wordt gestart</translation>
+    </message>
+    <message>
+        <source>Reset all the character settings to their defaults</source>
+        <translation>Alle tekeninstellingen terugzetten naar de standaardwaarden</translation>
+    </message>
+    <message>
+        <source>The minimum number of characters which must be included in a password</source>
+        <translation>Het minimale aantal tekens dat een wachtwoord moet bevatten</translation>
+    </message>
+    <message>
+        <source>The maximum number of characters to include in a password</source>
+        <translation>Het maximale aantal tekens in een wachtwoord</translation>
+    </message>
+    <message>
+        <source>The number of passwords to generate</source>
+        <translation>Het aantal te genereren wachtwoorden</translation>
+    </message>
+    <message>
+        <source>Increase value for stronger passwords, decrease to generate passwords quicker.</source>
+        <translation>Verhoog de waarde voor sterkere wachtwoorden, verlaag deze om sneller wachtwoorden te genereren.</translation>
+    </message>
+    <message>
+        <source>Generators automatically generate data for passwords</source>
+        <translation>Generatoren leveren automatisch gegevens voor wachtwoorden</translation>
+    </message>
+    <message>
+        <source>Click to start generating passwords</source>
+        <translation>Klik om te beginnen met het genereren van wachtwoorden</translation>
+    </message>
+    <message>
+        <source>Shows the progress of the current password</source>
+        <translation>Toont de voortgang van het huidige wachtwoord</translation>
+    </message>
+    <message>
+        <source>Shows the total progress of all the passwords</source>
+        <translation>Toont de totale voortgang van alle wachtwoorden</translation>
+    </message>
+    <message>
+        <source>Select all items in the list</source>
+        <translation>Alle items in de lijst selecteren</translation>
+    </message>
+    <message>
+        <source>Delete selected items in the list</source>
+        <translation>Geselecteerde items uit de lijst verwijderen</translation>
+    </message>
+    <message>
+        <source>Copy all passwords to the clipboard</source>
+        <translation>Alle wachtwoorden naar het klembord kopiëren</translation>
+    </message>
+    <message>
+        <source>Save all passwords to a text file</source>
+        <translation>Alle wachtwoorden opslaan in een tekstbestand</translation>
+    </message>
+</context>
+<context>
+    <name>ZolvenarMainForm::MouseTrack</name>
+    <message>
+        <source>Failed to initialize generator. There are %1 active generators
+%2</source>
+        <translation>Kan generator niet initialiseren. Actieve generatoren: %1
+%2</translation>
+    </message>
+    <message>
+        <source>The run has stopped: no thread could be started for a mouse sample. The passwords made so far are kept.
+%1</source>
+        <translation>Het genereren is gestopt: er kon geen thread worden gestart voor een meetwaarde van de muis. De tot nu toe gemaakte wachtwoorden blijven bewaard.
+%1</translation>
     </message>
 </context>
 </TS>

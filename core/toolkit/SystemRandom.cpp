@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <mutex>
 #include <stdexcept>
-#include <string>
 #include <system_error>
 
 namespace {
@@ -39,8 +38,9 @@ void SystemRandom::fill(unsigned char *data, std::size_t size)
             continue;
         // Zero bytes without an error cannot end either; call it what it is.
         const int reason = got < 0 && errno != 0 ? errno : EIO;
-        throw std::runtime_error(
-            "Could not read the system's randomness (getrandom: " + std::system_category().message(reason) + ")");
+        throw std::runtime_error(tr("Could not read the system's randomness (getrandom: %1)")
+                                     .arg(QString::fromStdString(std::system_category().message(reason)))
+                                     .toStdString());
     }
 }
 

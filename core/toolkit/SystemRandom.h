@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include <cstddef>
 #include <functional>
 
 // The kernel's random bytes, through getrandom().
 class SystemRandom
 {
+    Q_DECLARE_TR_FUNCTIONS(SystemRandom)
+
 public:
     // Fills size bytes; waits only while the kernel's pool is not yet initialised
     // (early boot). Throws std::runtime_error naming the system's reason on failure.

@@ -62,6 +62,12 @@ private:
 
     void checkSharedFigures();
 
+    // Where a control stands as seen from the side the window's language starts on.
+    QRect placed(const QWidget *control) const
+    {
+        return QStyle::visualRect(form->layoutDirection(), form->rect(), control->geometry());
+    }
+
 private Q_SLOTS:
     void initTestCase() { QVERIFY(enterTemporaryDirectory()); }
 
@@ -92,33 +98,35 @@ private Q_SLOTS:
 void MainFormLayoutTest::checkSharedFigures()
 {
     for (QLineEdit *edit : form->setEdits) {
-        QCOMPARE(edit->x(), 132);
+        QCOMPARE(placed(edit).x(), 132);
         QCOMPARE(edit->width(), 234);
     }
-    QCOMPARE(form->buttonReset->geometry(), QRect(4, 172, 362, 24));
+    QCOMPARE(placed(form->buttonReset), QRect(4, 172, 362, 24));
     for (QLabel *label : form->comboLabels)
-        QCOMPARE(label->x(), 374);
+        QCOMPARE(placed(label).x(), 374);
     for (IntComboBox *combo : form->numericCombos) {
-        QCOMPARE(combo->x(), 502);
+        QCOMPARE(placed(combo).x(), 502);
         QCOMPARE(combo->width(), 126);
     }
     for (QCheckBox *box : { form->checkClearClipboard, form->checkSettingsWindow, form->checkSettings }) {
-        QCOMPARE(box->x(), 374);
+        QCOMPARE(placed(box).x(), 374);
         QCOMPARE(box->width(), 254);
     }
     // In the band between the generators and the clipboard box, touching neither.
-    QCOMPARE(form->labelStrength->geometry(), QRect(374, 122, 254, 14));
+    QCOMPARE(placed(form->labelStrength), QRect(374, 122, 254, 14));
     QCOMPARE(form->labelStrength->text(), QStringLiteral("80 bits each, limited by length")); // the defaults
-    QCOMPARE(form->progressPass->geometry(), QRect(4, 395, 310, 20));
-    QCOMPARE(form->progressTotal->geometry(), QRect(318, 395, 310, 20));
+    QCOMPARE(placed(form->progressPass), QRect(4, 395, 310, 20));
+    QCOMPARE(placed(form->progressTotal), QRect(318, 395, 310, 20));
     const int xs[] = { 4, 161, 318, 475 };
     for (int i = 0; i < 4; ++i)
-        QCOMPARE(form->listButtons[i]->geometry(), QRect(xs[i], 419, 153, 24));
+        QCOMPARE(placed(form->listButtons[i]), QRect(xs[i], 419, 153, 24));
 }
 
 void MainFormLayoutTest::panelStatesAtDefaultSize_data()
 {
-    QTest::addColumn<QStringList>("steps"); // "collapse" as a run does, "show" clicks the settings button
+    // "collapse" as a run does, "show" clicks the settings button, "right to left" as
+    // for Arabic, "wider" and "start size" resize the window
+    QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QPoint>("settingsAt");
     QTest::addColumn<QRect>("generate");
     QTest::addColumn<QRect>("list");
@@ -133,6 +141,12 @@ void MainFormLayoutTest::panelStatesAtDefaultSize_data()
         << QStringList { "collapse", "show" } << expandedSettings << QRect(4, 200, 624, 28) << QRect(4, 232, 624, 159);
     QTest::newRow("the next run collapses again")
         << QStringList { "collapse", "show", "collapse" } << collapsedSettings << collapsedGenerate << collapsedList;
+    // Right to left every control stands in the mirror image of its place.
+    QTest::newRow("right to left") << QStringList { "right to left" } << expandedSettings << QRect(4, 198, 624, 28)
+                                   << QRect(4, 230, 624, 161);
+    QTest::newRow("right to left from a wider window, after a run")
+        << QStringList { "wider", "right to left", "collapse", "start size", "show" } << expandedSettings
+        << QRect(4, 200, 624, 28) << QRect(4, 232, 624, 159);
 }
 
 void MainFormLayoutTest::panelStatesAtDefaultSize()
@@ -142,22 +156,30 @@ void MainFormLayoutTest::panelStatesAtDefaultSize()
     QFETCH(QRect, generate);
     QFETCH(QRect, list);
     for (const QString &step : steps) {
-        if (step == QLatin1String("collapse"))
+        if (step == QLatin1String("collapse")) {
             collapse();
-        else
+        } else if (step == QLatin1String("right to left")) {
+            form->setLayoutDirection(Qt::RightToLeft);
+            form->layoutControls();
+        } else if (step == QLatin1String("wider")) {
+            resizeClient(800, 500);
+        } else if (step == QLatin1String("start size")) {
+            resizeClient(632, 447);
+        } else {
             QTest::mouseClick(form->buttonShow, Qt::LeftButton);
+        }
     }
     const bool collapsed = steps.value(steps.size() - 1) == QLatin1String("collapse");
 
     checkSharedFigures();
     QCOMPARE(form->settingsCollapsed, collapsed);
-    QCOMPARE(form->checkSettings->pos(), settingsAt);
+    QCOMPARE(placed(form->checkSettings).topLeft(), settingsAt);
     QVERIFY(form->checkSettings->isVisible());
-    QCOMPARE(form->checkGen->geometry(), generate);
-    QCOMPARE(form->listResult->geometry(), list);
+    QCOMPARE(placed(form->checkGen), generate);
+    QCOMPARE(placed(form->listResult), list);
     QCOMPARE(form->buttonShow->isVisible(), collapsed);
     if (collapsed)
-        QCOMPARE(form->buttonShow->pos(), QPoint(4, 4));
+        QCOMPARE(placed(form->buttonShow).topLeft(), QPoint(4, 4));
     for (QWidget *control : form->optionPanel)
         QVERIFY2(control->isVisible() != collapsed, qPrintable(control->objectName()));
 }

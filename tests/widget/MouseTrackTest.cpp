@@ -170,6 +170,7 @@ void MouseTrackTest::runThroughTheWindow()
     QCOMPARE(boxes.questions[0].caption, QStringLiteral("Brindal"));
     QVERIFY(form->checkGen->isChecked());
     QCOMPARE(form->checkGen->text(), QStringLiteral("Move the mouse around in this window or click here to stop"));
+    QCOMPARE(form->checkGen->accessibleName(), form->checkGen->text()); // a screen reader hears what is shown
     QCOMPARE(form->windowTitle(), QStringLiteral("Zolvenar - 0%"));
     QVERIFY(!form->comboGens->isEnabled());
     QVERIFY(form->settingsCollapsed);
@@ -196,6 +197,7 @@ void MouseTrackTest::runThroughTheWindow()
     QCOMPARE(form->windowTitle(), ZolvenarMainForm::idleTitle);
     QVERIFY(!form->checkGen->isChecked());
     QCOMPARE(form->checkGen->text(), QStringLiteral("Click Here to Generate Passwords"));
+    QCOMPARE(form->checkGen->accessibleName(), form->checkGen->text());
     QCOMPARE(form->progressPass->value(), 0);
     QCOMPARE(form->progressTotal->value(), 0);
     QVERIFY(form->comboGens->isEnabled());

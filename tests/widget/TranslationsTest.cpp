@@ -1,15 +1,19 @@
 #include "window/toolkit/Translations.h"
 #include "core/process/LanguageChoice.h"
 #include "support/FormFixture.h"
+#include "support/core/FileBytes.h"
+#include "window/app/WindowTexts.h"
 #include "window/toolkit/ErrorWindow.h"
 #include "window/toolkit/ZolvenarApplication.h"
 #include "window/widgets/IntComboBox.h"
+#include "window/widgets/ResultsList.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStyleOption>
 #include <QTest>
 
@@ -32,14 +36,6 @@ int widthOf(const QWidget *control, QString text)
         text.replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1")));
 }
 
-// Texts not yet marked for translation: they show in English in every language.
-// Marking one takes it off this list.
-const QStringList notYetMarked { "buttonShow", "checkLowerCase", "checkUpperCase", "checkNumber", "checkSymbol",
-    "checkSimilar", "checkIncludeCustom", "checkExcludeCustom", "buttonReset", "labelMinLength", "labelMaxLength",
-    "labelPassCount", "labelPassStrength", "labelGens", "checkClearClipboard", "checkSettingsWindow", "checkSettings",
-    "checkGen", "checkGen running", "buttonSelectAll", "buttonDelete", "buttonCopy", "buttonSave", "comboGens item 0",
-    "labelStrength" };
-
 } // namespace
 
 // The window's texts in every language, each whole in its control at the start
@@ -60,7 +56,9 @@ private Q_SLOTS:
 
     void captionsFitTheirControls_data();
     void captionsFitTheirControls();
-    void setsAndNumbersStayLeftToRight();
+    void settingsFileStaysEnglish_data() { captionsFitTheirControls_data(); }
+    void settingsFileStaysEnglish();
+    void setsNumbersAndPasswordsStayLeftToRight();
 };
 
 QMap<QString, Caption> TranslationsTest::captions()
@@ -151,12 +149,38 @@ void TranslationsTest::captionsFitTheirControls()
         // Numbers are the same in every language.
         const bool words
             = std::any_of(caption->text.cbegin(), caption->text.cend(), [](QChar ch) { return ch.isLetter(); });
-        if (translated && words && !notYetMarked.contains(caption.key()))
+        if (translated && words)
             QVERIFY2(caption->text != english[caption.key()].text, qPrintable(where + QStringLiteral(" is English")));
+    }
+    // The strength line's widest words, also in the smallest window.
+    form->resize(454, 340);
+    using Limit = StrengthModel::Limit;
+    for (const StrengthModel::Figure &figure : { StrengthModel::Figure { 420409, Limit::length },
+             StrengthModel::Figure { 420409, Limit::samples }, StrengthModel::Figure { 79.9, Limit::systemRandom },
+             StrengthModel::Figure { 1, Limit::samples }, StrengthModel::Figure { 0, Limit::length, true } }) {
+        const QString text = WindowTexts::strength(figure);
+        QVERIFY2(widthOf(form->labelStrength, text) <= form->labelStrength->contentsRect().width(),
+            qPrintable(text + QStringLiteral(" is %1 pixels wide").arg(widthOf(form->labelStrength, text))));
     }
 }
 
-void TranslationsTest::setsAndNumbersStayLeftToRight()
+void TranslationsTest::settingsFileStaysEnglish()
+{
+    QFETCH(QString, language);
+    Translations::install(language);
+    QVERIFY(openForm());
+    form->checkSettings->setChecked(true);
+    form->comboGens->setCurrentIndex(0);
+    form->saveSettings();
+    closeForm();
+    const auto removeFile = qScopeGuard([] { QFile::remove(QStringLiteral("Zolvenar.ini")); });
+    QVERIFY(FileBytes::read("Zolvenar.ini").contains("\r\nGENERATORS=0 (Disabled)\r\n"));
+    // Shown in the window's language again.
+    QVERIFY(openForm());
+    QCOMPARE(form->comboGens->currentText(), form->comboGens->itemText(0));
+}
+
+void TranslationsTest::setsNumbersAndPasswordsStayLeftToRight()
 {
     Translations::install(QStringLiteral("ar"));
     QVERIFY(openForm());
@@ -165,6 +189,7 @@ void TranslationsTest::setsAndNumbersStayLeftToRight()
         QCOMPARE(edit->layoutDirection(), Qt::LeftToRight);
     for (IntComboBox *combo : form->numericCombos)
         QCOMPARE(combo->layoutDirection(), Qt::LeftToRight);
+    QCOMPARE(form->listResult->layoutDirection(), Qt::LeftToRight);
 }
 
 QTEST_MAIN(TranslationsTest)

@@ -39,24 +39,25 @@ void ZolvenarMainForm::CTip::attachAll(ZolvenarMainForm &form)
     component->setInitialDelay(1000);
     component->setReshowDelay(250);
 
-    const std::pair<QWidget *, const char *> tips[] = {
-        { form.checkClearClipboard, "Empty the clipboard of any passwords before exiting the application" },
+    const std::pair<QWidget *, QString> tips[] = {
+        { form.checkClearClipboard, tr("Empty the clipboard of any passwords before exiting the application") },
         { form.checkSettingsWindow,
-            "Save and restore the position and size of the window next time the application is started" },
-        { form.checkSettings, "Will remember all the changes you've made next time the application is started" },
-        { form.buttonReset, "Reset all the character settings to their defaults" },
-        { form.labelMinLength, "The minimum number of characters which must be included in a password" },
-        { form.labelMaxLength, "The maximum number of characters to include in a password" },
-        { form.labelPassCount, "The number of passwords to generate" },
-        { form.labelPassStrength, "Increase value for stronger passwords, decrease to generate passwords quicker." },
-        { form.labelGens, "Generators automatically generate data for passwords" },
-        { form.checkGen, "Click to start generating passwords" },
-        { form.progressPass, "Shows the progress of the current password" },
-        { form.progressTotal, "Shows the total progress of all the passwords" },
-        { form.buttonSelectAll, "Select all items in the list" },
-        { form.buttonDelete, "Delete selected items in the list" },
-        { form.buttonCopy, "Copy all passwords to the clipboard" },
-        { form.buttonSave, "Save all passwords to a text file" },
+            tr("Save and restore the position and size of the window next time the application is started") },
+        { form.checkSettings, tr("Will remember all the changes you've made next time the application is started") },
+        { form.buttonReset, tr("Reset all the character settings to their defaults") },
+        { form.labelMinLength, tr("The minimum number of characters which must be included in a password") },
+        { form.labelMaxLength, tr("The maximum number of characters to include in a password") },
+        { form.labelPassCount, tr("The number of passwords to generate") },
+        { form.labelPassStrength,
+            tr("Increase value for stronger passwords, decrease to generate passwords quicker.") },
+        { form.labelGens, tr("Generators automatically generate data for passwords") },
+        { form.checkGen, tr("Click to start generating passwords") },
+        { form.progressPass, tr("Shows the progress of the current password") },
+        { form.progressTotal, tr("Shows the total progress of all the passwords") },
+        { form.buttonSelectAll, tr("Select all items in the list") },
+        { form.buttonDelete, tr("Delete selected items in the list") },
+        { form.buttonCopy, tr("Copy all passwords to the clipboard") },
+        { form.buttonSave, tr("Save all passwords to a text file") },
     };
     auto attach = [&form](QWidget *control, const QString &tipText) {
         control->installEventFilter(new CTip(form, tipText));
@@ -64,7 +65,7 @@ void ZolvenarMainForm::CTip::attachAll(ZolvenarMainForm &form)
         control->setAccessibleDescription(tipText);
     };
     for (const auto &[control, text] : tips)
-        attach(control, QString::fromUtf8(text));
+        attach(control, text);
     attach(form.labelStrength, WindowTexts::strengthTip());
     // The focus goes to the number boxes, never to their labels.
     for (qsizetype i = 0; i < form.numericCombos.size(); ++i)

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 
 #include <initializer_list>
 
@@ -78,6 +79,32 @@ MainFormLayout::MainFormLayout(ZolvenarMainForm &form)
 { }
 
 void MainFormLayout::layoutControls()
+{
+    // Placed left to right, the only places the steps below know, and mirrored once
+    // the outermost layout is done.
+    const bool outermost = depth == 0;
+    if (outermost && mirroredAt != 0) {
+        mirror(mirroredAt);
+        mirroredAt = 0;
+    }
+    ++depth;
+    auto leave = qScopeGuard([this] { --depth; });
+    placeControls();
+    if (outermost && form.layoutDirection() == Qt::RightToLeft) {
+        mirror(form.width());
+        mirroredAt = form.width();
+    }
+}
+
+void MainFormLayout::mirror(int width)
+{
+    for (QWidget *control : form.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!control->isWindow())
+            setX(control, width - right(control));
+    }
+}
+
+void MainFormLayout::placeControls()
 {
     ZolvenarMainForm &f = form;
     const ComboTextKeeper keeper(f.numericCombos);

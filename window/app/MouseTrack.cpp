@@ -71,20 +71,20 @@ void ZolvenarMainForm::MouseTrack::start()
 {
     const GenerationOptions options = readOptions();
     if (options.poolTooSmall()) {
-        form.showError(
-            QString::fromUtf8(GenerationOptions::poolTooSmallText), QString::fromUtf8(GenerationOptions::errorCaption));
+        form.showError(GenerationOptions::tr(GenerationOptions::poolTooSmallText),
+            GenerationOptions::tr(GenerationOptions::errorCaption));
         stop();
         return;
     }
     // A password of the minimum length must have room for a character of each set.
     if (options.tooShortForEachSet()) {
-        form.showError(QString::fromStdString(options.tooShortForEachSetMessage()), QStringLiteral("Zolvenar Error"));
+        form.showError(QString::fromStdString(options.tooShortForEachSetMessage()), ZolvenarMainForm::errorCaption());
         stop();
         return;
     }
     const std::string weak = options.weakSettingsMessage();
     if (!weak.empty()
-        && !form.askYesNo(QString::fromStdString(weak), QString::fromUtf8(GenerationOptions::questionCaption))) {
+        && !form.askYesNo(QString::fromStdString(weak), GenerationOptions::tr(GenerationOptions::questionCaption))) {
         stop();
         return;
     }
@@ -100,10 +100,10 @@ void ZolvenarMainForm::MouseTrack::beginRun(const GenerationOptions &options)
 
     const PasswordEngine::GeneratorStart started = runEngine->startGenerators(generators, run);
     if (started.error) {
-        form.showError(QStringLiteral("Failed to initialize generator. There are %1 active generators\n%2")
+        form.showError(tr("Failed to initialize generator. There are %1 active generators\n%2")
                            .arg(started.started)
                            .arg(QString::fromStdString(*started.error)),
-            QString::fromUtf8(GenerationOptions::errorCaption));
+            GenerationOptions::tr(GenerationOptions::errorCaption));
     }
 }
 
@@ -131,10 +131,10 @@ void ZolvenarMainForm::MouseTrack::onMouseMove(int x, int y)
             // Every later sample would fail alike, one error each, and the run could
             // not go on: it stops here, and what it made stays in the list.
             stop();
-            form.showError(QStringLiteral("The run has stopped: no thread could be started for a mouse sample. "
-                                          "The passwords made so far are kept.\n%1")
+            form.showError(tr("The run has stopped: no thread could be started for a mouse sample. "
+                              "The passwords made so far are kept.\n%1")
                                .arg(QString::fromUtf8(error.what())),
-                QString::fromUtf8(GenerationOptions::errorCaption));
+                GenerationOptions::tr(GenerationOptions::errorCaption));
             return;
         }
     }

@@ -3,6 +3,8 @@
 #include "core/generation/GenerationOptions.h"
 #include "window/app/ZolvenarMainForm.h"
 
+#include <QCoreApplication>
+
 #include <cstdint>
 #include <memory>
 
@@ -13,6 +15,8 @@ class TrackSink;
 // feeds mouse samples to the engine and turns its reports into window updates.
 class ZolvenarMainForm::MouseTrack
 {
+    Q_DECLARE_TR_FUNCTIONS(ZolvenarMainForm::MouseTrack)
+
 public:
     explicit MouseTrack(ZolvenarMainForm &form);
     virtual ~MouseTrack();

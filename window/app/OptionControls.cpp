@@ -43,6 +43,23 @@ int optionValue(const IntComboBox *combo)
 
 } // namespace
 
+const char *const OptionControls::gensDisabled = QT_TRANSLATE_NOOP("OptionControls", "0 (Disabled)");
+
+QString OptionControls::gensDisabledShown()
+{
+    return tr(gensDisabled);
+}
+
+QString OptionControls::storedText(const QString &shown)
+{
+    return shown == gensDisabledShown() ? QString::fromLatin1(gensDisabled) : shown;
+}
+
+QString OptionControls::shownText(const QString &stored)
+{
+    return stored == QLatin1String(gensDisabled) ? gensDisabledShown() : stored;
+}
+
 OptionControls::OptionControls(ZolvenarMainForm &form)
     : form(form)
 { }
@@ -64,7 +81,7 @@ void OptionControls::fillComboLists()
     addRange(strengths, 100, 1000, 100);
     addRange(strengths, 2000, 9000, 1000);
 
-    QStringList generators { QStringLiteral("0 (Disabled)"), QStringLiteral("1") };
+    QStringList generators { gensDisabledShown(), QStringLiteral("1") };
     addRange(generators, 2, 20, 2);
     addRange(generators, 24, 40, 4);
     addRange(generators, 48, 96, 8);

@@ -13,6 +13,14 @@ class OptionControls : public QObject
 public:
     explicit OptionControls(ZolvenarMainForm &form);
 
+    // The generators' first item. The settings file holds it in English whatever
+    // the window shows: the file is never translated.
+    static const char *const gensDisabled;
+    static QString gensDisabledShown();
+    // A number box's text as the file stores it, and a stored text as the box shows it.
+    static QString storedText(const QString &shown);
+    static QString shownText(const QString &stored);
+
     void fillComboLists();
     void connectFocusLoss();
     void normalizeCombos(QObject *sender);

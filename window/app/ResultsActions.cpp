@@ -78,8 +78,7 @@ void ResultsActions::deleteClick()
 {
     const int selected = static_cast<int>(selectedRows().size());
     if (selected > 0
-        && form.askYesNo(QStringLiteral("Are you sure you want to delete %1 items?").arg(selected),
-            QStringLiteral("Delete Items"))) {
+        && form.askYesNo(tr("Are you sure you want to delete %1 items?").arg(selected), tr("Delete Items"))) {
         if (!deleteSelected(selected))
             return;
     }
@@ -190,9 +189,9 @@ void ResultsActions::saveClick()
     dialog.createPrompt = false;
     dialog.overwritePrompt = true;
     dialog.defaultExtension = QStringLiteral(".txt");
-    dialog.fileName = QStringLiteral("Password.txt");
-    dialog.filter = QStringLiteral("Text Files(*.txt)|*.txt|All Files(*.*)|*.*");
-    dialog.title = QStringLiteral("Save passwords as...");
+    dialog.fileName = tr("Password.txt");
+    dialog.filter = tr("Text Files") + QStringLiteral("(*.txt)|*.txt|") + tr("All Files") + QStringLiteral("(*.*)|*.*");
+    dialog.title = tr("Save passwords as...");
     if (!dialog.show(&form))
         return;
     // Passwords are for the owner's eyes only, also in a file they replace: a file

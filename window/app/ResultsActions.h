@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 
 class ZolvenarMainForm;
@@ -8,6 +9,8 @@ class ZolvenarMainForm;
 // What the four buttons under the results list do.
 class ResultsActions
 {
+    Q_DECLARE_TR_FUNCTIONS(ResultsActions)
+
 public:
     explicit ResultsActions(ZolvenarMainForm &form);
 

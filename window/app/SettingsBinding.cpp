@@ -4,6 +4,7 @@
 #include "core/ini/IniKey.h"
 #include "core/ini/IniSection.h"
 #include "core/settings/SettingsSchema.h"
+#include "window/app/OptionControls.h"
 #include "window/app/WindowPlacement.h"
 #include "window/app/ZolvenarMainForm.h"
 #include "window/widgets/IntComboBox.h"
@@ -116,7 +117,8 @@ void SettingsBinding::applySettings()
             break;
         case SettingKind::Number:
             if (stored)
-                control<IntComboBox>(key.control).setEditText(QString::fromUtf8(stored->value()));
+                control<IntComboBox>(key.control)
+                    .setEditText(OptionControls::shownText(QString::fromUtf8(stored->value())));
             break;
         case SettingKind::RestoreWindow: {
             const bool restore = stored && stored->value() == "TRUE";
@@ -186,7 +188,7 @@ SettingsWriter::Content SettingsBinding::contentToSave(bool asLastSeen)
             value = control<QLineEdit>(key.control).text().toUtf8();
             break;
         case SettingKind::Number:
-            value = control<IntComboBox>(key.control).currentText().toUtf8();
+            value = OptionControls::storedText(control<IntComboBox>(key.control).currentText()).toUtf8();
             break;
         case SettingKind::Maximized:
             value = SettingsSchema::boolText(window.maximized);
@@ -215,7 +217,7 @@ SettingsWriter::Content SettingsBinding::contentToSave(bool asLastSeen)
 
 void SettingsBinding::resetClick()
 {
-    if (form.askYesNo(QStringLiteral("You will lose any changes you made to the character settings. Are you sure?"),
-            QStringLiteral("Reset Character Settings")))
+    if (form.askYesNo(tr("You will lose any changes you made to the character settings. Are you sure?"),
+            tr("Reset Character Settings")))
         form.resetCharacterSettings();
 }

@@ -32,7 +32,7 @@ void TrackSink::titlePercent(std::uint64_t run, int percent)
 {
     poster->postLatest(titleSlot, [self = shared_from_this(), run, percent] {
         if (self->shows(run))
-            self->form->setWindowTitle(QStringLiteral("Zolvenar - %1%").arg(percent));
+            self->form->setWindowTitle(ZolvenarMainForm::runningTitle(percent));
     });
 }
 
@@ -59,7 +59,7 @@ void TrackSink::runFailed(std::uint64_t run, const std::string &message)
             return;
         // Idle first, as a stop shows it, so the box stands over a window at rest.
         self->restoreIdle();
-        self->form->showError(text, QStringLiteral("Zolvenar Error"));
+        self->form->showError(text, ZolvenarMainForm::errorCaption());
     });
 }
 

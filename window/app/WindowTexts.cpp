@@ -20,80 +20,75 @@ QString bitsText(double bits)
 QString WindowTexts::strength(const StrengthModel::Figure &figure)
 {
     if (figure.impossible)
-        return QStringLiteral("Too short to hold each set");
+        return tr("Too short to hold each set");
     const QString bits = bitsText(figure.bits);
     const bool one = bits == QLatin1String("1");
     switch (figure.limit) {
     case StrengthModel::Limit::length:
-        return (
-            one ? QStringLiteral("%1 bit each, limited by length") : QStringLiteral("%1 bits each, limited by length"))
-            .arg(bits);
+        return (one ? tr("%1 bit each, limited by length") : tr("%1 bits each, limited by length")).arg(bits);
     case StrengthModel::Limit::samples:
-        return (one ? QStringLiteral("%1 bit each, limited by samples")
-                    : QStringLiteral("%1 bits each, limited by samples"))
-            .arg(bits);
+        return (one ? tr("%1 bit each, limited by samples") : tr("%1 bits each, limited by samples")).arg(bits);
     case StrengthModel::Limit::systemRandom:
-        return (one ? QStringLiteral("%1 bit each, with system mix") : QStringLiteral("%1 bits each, with system mix"))
-            .arg(bits);
+        return (one ? tr("%1 bit each, with system mix") : tr("%1 bits each, with system mix")).arg(bits);
     }
     return {};
 }
 
 QString WindowTexts::strengthTip()
 {
-    return QStringLiteral("What each password is worth: the smaller of what its minimum length can hold from the "
-                          "characters left and one bit for each sample that goes into it, or the first alone with "
-                          "system randomness mixed in");
+    return tr("What each password is worth: the smaller of what its minimum length can hold from the "
+              "characters left and one bit for each sample that goes into it, or the first alone with "
+              "system randomness mixed in");
 }
 
 QString WindowTexts::menuName()
 {
-    return QStringLiteral("Actions and Options");
+    return tr("Actions and Options");
 }
 
 QString WindowTexts::selectAll()
 {
-    return QStringLiteral("Select &All");
+    return tr("Select &All");
 }
 
 QString WindowTexts::deleteSelected()
 {
-    return QStringLiteral("&Delete Selected");
+    return tr("&Delete Selected");
 }
 
 QString WindowTexts::copyToClipboard()
 {
-    return QStringLiteral("&Copy to Clipboard");
+    return tr("&Copy to Clipboard");
 }
 
 QString WindowTexts::saveToFile()
 {
-    return QStringLiteral("&Save to File");
+    return tr("&Save to File");
 }
 
 QString WindowTexts::mixSystemRandom()
 {
-    return QStringLiteral("&Mix in System Randomness");
+    return tr("&Mix in System Randomness");
 }
 
 QString WindowTexts::requireEachSet()
 {
-    return QStringLiteral("&Require Each Set");
+    return tr("&Require Each Set");
 }
 
 QString WindowTexts::about()
 {
-    return QStringLiteral("A&bout Zolvenar");
+    return tr("A&bout Zolvenar");
 }
 
 QString WindowTexts::aboutCaption()
 {
-    return QStringLiteral("About Zolvenar");
+    return tr("About Zolvenar");
 }
 
 QString WindowTexts::aboutText()
 {
-    return QStringLiteral("Zolvenar %1\nA desktop password generator.\n\nFree software under the MIT licence, "
-                          "copyright the Zolvenar developers.\nHome page: %2")
+    return tr("Zolvenar %1\nA desktop password generator.\n\nFree software under the MIT licence, "
+              "copyright the Zolvenar developers.\nHome page: %2")
         .arg(QStringLiteral(ZOLVENAR_VERSION), QStringLiteral("https://zolvenar.org/"));
 }

@@ -2,12 +2,15 @@
 
 #include "core/generation/StrengthModel.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 // The words of the strength line and the context menu, in one place so that they
 // can be translated together.
 class WindowTexts
 {
+    Q_DECLARE_TR_FUNCTIONS(WindowTexts)
+
 public:
     // What each password is worth, short enough for the right column at the
     // window's smallest width.

@@ -43,7 +43,26 @@
 #include <exception>
 
 const QString ZolvenarMainForm::idleTitle = QStringLiteral("Zolvenar " ZOLVENAR_VERSION);
-const QString ZolvenarMainForm::generateText = QStringLiteral("Click Here to Generate Passwords");
+
+QString ZolvenarMainForm::generateText()
+{
+    return tr("Click Here to Generate Passwords");
+}
+
+QString ZolvenarMainForm::runningText()
+{
+    return tr("Move the mouse around in this window or click here to stop");
+}
+
+QString ZolvenarMainForm::runningTitle(int percent)
+{
+    return tr("Zolvenar - %1%").arg(percent);
+}
+
+QString ZolvenarMainForm::errorCaption()
+{
+    return tr("Zolvenar Error");
+}
 
 ZolvenarMainForm::ZolvenarMainForm(QWidget *parent)
     : QWidget(parent)
@@ -78,8 +97,8 @@ template <typename Control> Control *place(Control *control, const char *name, i
 
 void ZolvenarMainForm::createControls()
 {
-    auto check = [this](const char *name, const char *text, int x, int y, int width) {
-        return place(new QCheckBox(QString::fromUtf8(text), this), name, x, y, width, 20);
+    auto check = [this](const char *name, const QString &text, int x, int y, int width) {
+        return place(new QCheckBox(text, this), name, x, y, width, 20);
     };
     // Empty until resetCharacterSettings gives the sets their default texts.
     auto edit = [this](const char *name, int y) {
@@ -88,8 +107,8 @@ void ZolvenarMainForm::createControls()
         box->setMaxTypedLength(256);
         return box;
     };
-    auto label = [this](const char *name, const char *text, int y) {
-        auto *box = place(new QLabel(QString::fromUtf8(text), this), name, 372, y, 128, 20);
+    auto label = [this](const char *name, const QString &text, int y) {
+        auto *box = place(new QLabel(text, this), name, 372, y, 128, 20);
         box->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
         return box;
     };
@@ -99,41 +118,41 @@ void ZolvenarMainForm::createControls()
         box->setEditText(QString::fromUtf8(text));
         return box;
     };
-    auto button = [this](const char *name, const char *text, int x, int y, int width) {
-        return place(new QPushButton(QString::fromUtf8(text), this), name, x, y, width, 24);
+    auto button = [this](const char *name, const QString &text, int x, int y, int width) {
+        return place(new QPushButton(text, this), name, x, y, width, 24);
     };
 
-    buttonShow = button("buttonShow", "Edit Password Settings", 4, 4, 192);
+    buttonShow = button("buttonShow", tr("Edit Password Settings"), 4, 4, 192);
     buttonShow->hide();
-    checkLowerCase = check("checkLowerCase", "Lowercase", 4, 4, 128);
+    checkLowerCase = check("checkLowerCase", tr("Lowercase"), 4, 4, 128);
     editLowerCase = edit("editLowerCase", 4);
-    checkUpperCase = check("checkUpperCase", "Uppercase", 4, 28, 128);
+    checkUpperCase = check("checkUpperCase", tr("Uppercase"), 4, 28, 128);
     editUpperCase = edit("editUpperCase", 28);
-    checkNumber = check("checkNumber", "Numbers", 4, 52, 128);
+    checkNumber = check("checkNumber", tr("Numbers"), 4, 52, 128);
     editNumber = edit("editNumber", 52);
-    checkSymbol = check("checkSymbol", "Symbols", 4, 76, 128);
+    checkSymbol = check("checkSymbol", tr("Symbols"), 4, 76, 128);
     editSymbol = edit("editSymbol", 76);
-    checkSimilar = check("checkSimilar", "Exclude Similar", 4, 100, 128);
+    checkSimilar = check("checkSimilar", tr("Exclude Similar"), 4, 100, 128);
     editSimilar = edit("editSimilar", 100);
-    checkIncludeCustom = check("checkIncludeCustom", "Include Custom", 4, 124, 128);
+    checkIncludeCustom = check("checkIncludeCustom", tr("Include Custom"), 4, 124, 128);
     editIncludeCustom = edit("editIncludeCustom", 124);
-    checkExcludeCustom = check("checkExcludeCustom", "Exclude Custom", 4, 148, 128);
+    checkExcludeCustom = check("checkExcludeCustom", tr("Exclude Custom"), 4, 148, 128);
     editExcludeCustom = edit("editExcludeCustom", 148);
-    buttonReset = button("buttonReset", "Reset Character Settings", 4, 172, 360);
-    labelMinLength = label("labelMinLength", "Minimum Length", 4);
+    buttonReset = button("buttonReset", tr("Reset Character Settings"), 4, 172, 360);
+    labelMinLength = label("labelMinLength", tr("Minimum Length"), 4);
     comboMinLength = combo("comboMinLength", "16", 4, 20, 5);
-    labelMaxLength = label("labelMaxLength", "Maximum Length", 28);
+    labelMaxLength = label("labelMaxLength", tr("Maximum Length"), 28);
     comboMaxLength = combo("comboMaxLength", "16", 28, 20, 5);
-    labelPassCount = label("labelPassCount", "Password Count", 52);
+    labelPassCount = label("labelPassCount", tr("Password Count"), 52);
     comboPassCount = combo("comboPassCount", "10", 52, 20, 5);
-    labelPassStrength = label("labelPassStrength", "Password Strength", 76);
+    labelPassStrength = label("labelPassStrength", tr("Password Strength"), 76);
     comboPassStrength = combo("comboPassStrength", "100", 76, 20, 4);
-    labelGens = label("labelGens", "Generators", 100);
+    labelGens = label("labelGens", tr("Generators"), 100);
     comboGens = combo("comboGens", "0", 100, 22, 2);
-    checkClearClipboard = check("checkClearClipboard", "Clear Clipboard on Exit", 372, 136, 220);
-    checkSettingsWindow = check("checkSettingsWindow", "Remember Window Position", 372, 156, 220);
-    checkSettings = check("checkSettings", "Save Settings on Exit", 372, 176, 220);
-    checkGen = place(new PushCheckButton(generateText, this), "checkGen", 4, 198, 604, 28);
+    checkClearClipboard = check("checkClearClipboard", tr("Clear Clipboard on Exit"), 372, 136, 220);
+    checkSettingsWindow = check("checkSettingsWindow", tr("Remember Window Position"), 372, 156, 220);
+    checkSettings = check("checkSettings", tr("Save Settings on Exit"), 372, 176, 220);
+    checkGen = place(new PushCheckButton(generateText(), this), "checkGen", 4, 198, 604, 28);
     QFont bold(QStringLiteral("Verdana"), 9);
     bold.setBold(true);
     checkGen->setFont(bold);
@@ -141,10 +160,12 @@ void ZolvenarMainForm::createControls()
     listResult->setFont(QFont(QStringLiteral("Courier New"), 9));
     listResult->setSelectionMode(QAbstractItemView::ExtendedSelection);
     listResult->setUniformItemSizes(true); // cheap layout for long lists
-    buttonSelectAll = button("buttonSelectAll", "Select All", 4, 364, 96);
-    buttonDelete = button("buttonDelete", "Delete Selected", 104, 364, 96);
-    buttonCopy = button("buttonCopy", "Copy to Clipboard", 204, 364, 96);
-    buttonSave = button("buttonSave", "Save to File", 304, 364, 96);
+    // Passwords read left to right in every language, as the sets they come from.
+    listResult->setLayoutDirection(Qt::LeftToRight);
+    buttonSelectAll = button("buttonSelectAll", tr("Select All"), 4, 364, 96);
+    buttonDelete = button("buttonDelete", tr("Delete Selected"), 104, 364, 96);
+    buttonCopy = button("buttonCopy", tr("Copy to Clipboard"), 204, 364, 96);
+    buttonSave = button("buttonSave", tr("Save to File"), 304, 364, 96);
     progressPass = place(new QProgressBar(this), "progressPass", 4, 340, 196, 20);
     progressTotal = place(new QProgressBar(this), "progressTotal", 204, 340, 196, 20);
     for (QProgressBar *bar : { progressPass, progressTotal }) {
@@ -195,9 +216,9 @@ void ZolvenarMainForm::createControls()
         setEdits[i]->setAccessibleName(setCheckBoxes[i]->text());
     for (qsizetype i = 0; i < numericCombos.size(); ++i)
         numericCombos[i]->setAccessibleName(comboLabels[i]->text());
-    listResult->setAccessibleName(QStringLiteral("Generated Passwords"));
-    progressPass->setAccessibleName(QStringLiteral("Current Password Progress"));
-    progressTotal->setAccessibleName(QStringLiteral("Total Progress"));
+    listResult->setAccessibleName(tr("Generated Passwords"));
+    progressPass->setAccessibleName(tr("Current Password Progress"));
+    progressTotal->setAccessibleName(tr("Total Progress"));
 }
 
 int ZolvenarMainForm::min(int a, int b)
@@ -387,13 +408,12 @@ bool ZolvenarMainForm::askBeforeClosing()
     const bool running = mouseTrack->running();
     if (!running && !unsavedPasswords)
         return true;
-    const QString question = running
-        ? QStringLiteral("You are currently generating passwords. Are you sure you want to exit?")
-        : QStringLiteral("There are unsaved changes. Are you sure you want to exit?");
+    const QString question = running ? tr("You are currently generating passwords. Are you sure you want to exit?")
+                                     : tr("There are unsaved changes. Are you sure you want to exit?");
     // Samples wait while the question is open; the flag is cleared however it ends.
     mouseTrack->setPaused(true);
     auto unpause = qScopeGuard([this] { mouseTrack->setPaused(false); });
-    const bool yes = askYesNo(question, QStringLiteral("Zolvenar"));
+    const bool yes = askYesNo(question, tr("Zolvenar"));
     // The session ended while the question was open: the close goes on unanswered.
     return yes || unattended;
 }
@@ -456,7 +476,7 @@ void ZolvenarMainForm::generateClick()
     try {
         mouseTrack->start();
     } catch (...) {
-        showError(ZolvenarApplication::describe(std::current_exception()), QStringLiteral("Zolvenar Error"));
+        showError(ZolvenarApplication::describe(std::current_exception()), errorCaption());
     }
 }
 
@@ -504,12 +524,13 @@ void ZolvenarMainForm::showRunning(int passCount)
 {
     checkGen->setChecked(true);
     setOptionsEnabled(false);
-    checkGen->setText(QStringLiteral("Move the mouse around in this window or click here to stop"));
+    checkGen->setText(runningText());
+    checkGen->setAccessibleName(checkGen->text());
     progressPass->setMaximum(1000);
     progressTotal->setMaximum(passCount);
     if (toolTip)
         toolTip->setActive(false);
-    setWindowTitle(QStringLiteral("Zolvenar - 0%"));
+    setWindowTitle(runningTitle(0));
     settingsCollapsed = true;
     layoutControls();
 }
@@ -518,7 +539,8 @@ void ZolvenarMainForm::showIdle()
 {
     checkGen->setChecked(false);
     setOptionsEnabled(true);
-    checkGen->setText(generateText);
+    checkGen->setText(generateText());
+    checkGen->setAccessibleName(checkGen->text());
     progressPass->setValue(0);
     progressTotal->setValue(0);
     if (toolTip)

@@ -42,7 +42,12 @@ public:
     ~ZolvenarMainForm() override;
 
     static const QString idleTitle;
-    static const QString generateText; // the generate button's caption while idle
+    // The generate button's captions, idle and during a run; the title during a run;
+    // the caption of the window's own error boxes.
+    static QString generateText();
+    static QString runningText();
+    static QString runningTitle(int percent);
+    static QString errorCaption();
 
     // Controls, in creation (and focus) order.
     QPushButton *buttonShow = nullptr;

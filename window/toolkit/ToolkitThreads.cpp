@@ -57,3 +57,8 @@ bool ToolkitThreads::bringUp()
     QAccessible::isActive();
     return true;
 }
+
+QString ToolkitThreads::refusal()
+{
+    return tr("Zolvenar cannot start: the system lets it start no more threads");
+}

@@ -61,6 +61,19 @@ void Translations::install(const QString &language)
         QGuiApplication::setLayoutDirection(direction);
 }
 
+QString Translations::beforeApplication(const char *context, const char *sourceText)
+{
+    const QString language = LanguageChoice::choose(LanguageChoice::Environment::current(), available());
+    QTranslator translator;
+    if (language != LanguageChoice::english
+        && translator.load(QStringLiteral(":/i18n/") + prefix + language + suffix)) {
+        const QString text = translator.translate(context, sourceText);
+        if (!text.isEmpty())
+            return text;
+    }
+    return QString::fromUtf8(sourceText);
+}
+
 QStringList Translations::available()
 {
     QStringList languages;

@@ -15,6 +15,10 @@ public:
     // The given language in place of the one installed before; English removes it.
     static void install(const QString &language);
 
+    // A text in the language the environment asks for, while there is no application
+    // object yet to install it on (Qt is still looking for a display).
+    static QString beforeApplication(const char *context, const char *sourceText);
+
     // The languages the program's texts are translated into ("de", "pt_BR").
     static QStringList available();
 };

@@ -3,6 +3,7 @@
 #include "core/process/ExitGuard.h"
 #include "core/process/TerminationSignals.h"
 #include "window/toolkit/ErrorWindow.h"
+#include "window/toolkit/Translations.h"
 
 #include <QPalette>
 #include <QStyleFactory>
@@ -33,7 +34,9 @@ void holdStartMessages(QtMsgType type, const QMessageLogContext &context, const 
     // Qt would abort with a core dump; without a display there is nothing to show.
     const QString reason
         = displayProblem.isEmpty() ? message.section(QLatin1Char('\n'), 0, 0).trimmed() : displayProblem;
-    std::fprintf(stderr, "Zolvenar needs a graphical display: %s\n", qPrintable(reason));
+    const QString line = Translations::beforeApplication(
+        "ZolvenarApplication", QT_TRANSLATE_NOOP("ZolvenarApplication", "Zolvenar needs a graphical display: %1"));
+    std::fprintf(stderr, "%s\n", qPrintable(line.arg(reason)));
     std::fflush(stderr);
     std::_Exit(1);
 }
@@ -98,7 +101,7 @@ QString ZolvenarApplication::describe(std::exception_ptr error)
     } catch (const char *text) {
         return QString::fromUtf8(text);
     } catch (...) {
-        return QStringLiteral("Unknown error");
+        return tr("Unknown error");
     }
 }
 
