@@ -46,8 +46,9 @@ Session(binary, workdir=None, files=None, env=None, wm=False, args=(), plain_use
     the program (as its user, also with ``plain_user``), which starts with Qt's accessibility bridge on, so the calls
     under Controls find its controls on the bus, by their accessible names, as a
     screen reader does. ``names`` maps the (English) names and titles a case
-    uses to those the window shows, for a run in another language; a name not
-    in it is used as it is.
+    uses to those the window shows, for a run in another language (with LANG in
+    ``env``; ``translated_names(language)`` reads the table from the program's
+    translations); a name not in it is used as it is.
 
 Window:   find_window(title, timeout, regex=False) -> window id, visible_windows(title) -> [window id],
           title(), wait_title(title, timeout, regex=False), watch_title(),
@@ -269,6 +270,23 @@ for line in sys.stdin:
 
 class HarnessError(AssertionError):
     """A step of the harness did not happen in time or failed."""
+
+
+def translated_names(language):
+    """The names= table for a language: each English text of the program as
+    translations/zolvenar_<language>.ts gives it (English: none). A text with two
+    translations in different places is left out, for no one name stands for it."""
+    if language == "en":
+        return {}
+    import xml.etree.ElementTree as ET
+    path = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "translations",
+                        "zolvenar_%s.ts" % language)
+    names, twice = {}, set()
+    for message in ET.parse(path).getroot().iter("message"):
+        source, text = message.findtext("source"), message.findtext("translation")
+        if names.setdefault(source, text) != text:
+            twice.add(source)
+    return {source: text for source, text in names.items() if source not in twice}
 
 
 def english_environment():

@@ -1,16 +1,18 @@
 #!/usr/bin/python3
 """Takes the window screenshots in docs/ under Xvfb, through the end-to-end harness:
 after a generator run, the window with its options open and folded away, with
-its options open at twice the scale, and with its options open under the light
-and the dark Adwaita style, chosen through QT_STYLE_OVERRIDE as GNOME does.
+its options open at twice the scale, with its options open under the light
+and the dark Adwaita style, chosen through QT_STYLE_OVERRIDE as GNOME does, and
+with its options open in German, Japanese and Arabic, chosen through LANG.
 
 Usage: scripts/screenshots.py [--binary build/zolvenar] [--dir docs] [NAME ...]
-with NAME among expanded, collapsed, scale2, adwaita, adwaita-dark (all by
-default); each is written to DIR/window-NAME.png.
+with NAME among expanded, collapsed, scale2, adwaita, adwaita-dark, german,
+japanese, arabic (all by default); each is written to DIR/window-NAME.png.
 """
 
 import argparse
 import os
+import signal
 import subprocess
 import sys
 import tempfile
@@ -30,9 +32,11 @@ SETTINGS = "\r\n".join([
     "SAVED=TRUE"]) + "\r\n"
 
 GENERATE, SHOW_OPTIONS = "Click Here to Generate Passwords", "Edit Password Settings"
-# name: (scale, options open, style asked for or None)
-SHOTS = {"expanded": (1, True, None), "collapsed": (1, False, None), "scale2": (2, True, None),
-         "adwaita": (1, True, "Adwaita"), "adwaita-dark": (1, True, "Adwaita-Dark")}
+# name: (scale, options open, style asked for or None, language and LANG or None)
+SHOTS = {"expanded": (1, True, None, None), "collapsed": (1, False, None, None), "scale2": (2, True, None, None),
+         "adwaita": (1, True, "Adwaita", None), "adwaita-dark": (1, True, "Adwaita-Dark", None),
+         "german": (1, True, None, ("de", "de_DE.UTF-8")), "japanese": (1, True, None, ("ja", "ja_JP.UTF-8")),
+         "arabic": (1, True, None, ("ar", "ar_EG.UTF-8"))}
 
 
 def window_shot(s, path):
@@ -47,11 +51,15 @@ def window_shot(s, path):
 
 
 def take(binary, name, folder):
-    scale, options_open, style = SHOTS[name]
+    scale, options_open, style, language = SHOTS[name]
     env = {"QT_SCALE_FACTOR": str(scale)}
     if style:
         env["QT_STYLE_OVERRIDE"] = style
-    with harness.Session(binary, files={"Zolvenar.ini": SETTINGS}, env=env, accessible=True) as s:
+    names = {}
+    if language:
+        env["LANG"] = language[1]
+        names = harness.translated_names(language[0])
+    with harness.Session(binary, files={"Zolvenar.ini": SETTINGS}, env=env, accessible=True, names=names) as s:
         s.find_window()
         s.wait_until(lambda: s.client_size() == (632 * scale, 447 * scale), 10, "the start-up client size")
         watch = s.watch_title()
@@ -64,8 +72,8 @@ def take(binary, name, folder):
             s.move(0, 447 * scale - 1)
         time.sleep(0.5)  # the last repaint
         window_shot(s, os.path.join(folder, "window-%s.png" % name))
-        s.close()
-        s.answer("Zolvenar")  # leave the unsaved passwords
+        # Closes as a logout does, with no question about the unsaved passwords in any language.
+        s.signal(signal.SIGTERM)
         s.wait_exit(15)
 
 

@@ -56,11 +56,15 @@ def run_without_a_display(binary, *args, timeout=30, lang="C.UTF-8"):
                               timeout=timeout)
 
 
-def test_without_a_display_one_line_and_exit_code_one(binary):
-    done = run_without_a_display(binary)
+# In German too: the line is printed before there is an application object to translate it.
+@harness.rows(english={"lang": "C.UTF-8", "language": "en"}, german={"lang": "de_DE.UTF-8", "language": "de"})
+def test_without_a_display_one_line_and_exit_code_one(binary, lang, language):
+    done = run_without_a_display(binary, lang=lang)
     lines = done.stderr.splitlines()
+    line = "Zolvenar needs a graphical display: %1"
+    start = harness.translated_names(language).get(line, line).replace("%1", "")
     assert done.returncode == 1, "exit code %d, stderr: %s" % (done.returncode, done.stderr)
-    assert len(lines) == 1 and lines[0].startswith("Zolvenar needs a graphical display: "), done.stderr
+    assert len(lines) == 1 and lines[0].startswith(start), done.stderr
 
 
 @harness.rows(version={"argument": "--version", "lines": 1, "start": "zolvenar 0.5a\n"},
