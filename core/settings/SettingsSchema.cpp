@@ -16,9 +16,9 @@ int clampBelow(int value, int upper)
 
 } // namespace
 
-const std::array<SettingsKey, 31> &SettingsSchema::keys()
+const std::array<SettingsKey, 32> &SettingsSchema::keys()
 {
-    static const std::array<SettingsKey, 31> table { {
+    static const std::array<SettingsKey, 32> table { {
         { "VERSION", "", SettingKind::Version },
         { "LOWERCASEENABLED", "checkLowerCase", SettingKind::Flag },
         { "UPPERCASEENABLED", "checkUpperCase", SettingKind::Flag },
@@ -41,6 +41,7 @@ const std::array<SettingsKey, 31> &SettingsSchema::keys()
         { "GENERATORS", "comboGens", SettingKind::Number },
         { "MIXSYSTEMRANDOM", "actionMixSystemRandom", SettingKind::MenuFlag },
         { "REQUIREEACHSET", "actionRequireEachSet", SettingKind::MenuFlag },
+        { "CLEARCLIPBOARDAFTER", "groupClearClipboardAfter", SettingKind::Seconds },
         { "MAXIMIZED", "", SettingKind::Maximized },
         { "LEFT", "", SettingKind::Left },
         { "TOP", "", SettingKind::Top },
@@ -80,6 +81,15 @@ std::optional<bool> SettingsSchema::parseBool(const QByteArray &value)
     if (value == "FALSE")
         return false;
     return std::nullopt;
+}
+
+int SettingsSchema::parseDelay(const QByteArray &value)
+{
+    for (int delay : clipboardDelays) {
+        if (value == QByteArray::number(delay))
+            return delay;
+    }
+    return 0;
 }
 
 int SettingsSchema::parseInt(const QByteArray &value)

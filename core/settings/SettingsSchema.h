@@ -12,6 +12,10 @@ enum class SettingKind {
     // A checkable menu item as "TRUE" / "FALSE", written only when ticked or already
     // in the file: a file whose user never ticked it stays as it was before the item.
     MenuFlag,
+    // A menu's choice of delays as whole seconds, 0 for Never; written only when not
+    // Never or already in the file, as MenuFlag. A value that is not one of the
+    // choices reads as Never.
+    Seconds,
     Text, // a text box's text
     Number, // a numeric combo box's text
     Maximized, // the window state
@@ -52,8 +56,13 @@ public:
     static constexpr const char *version = ZOLVENAR_VERSION;
 
     // Every key, in the order a full save writes them.
-    static const std::array<SettingsKey, 31> &keys();
+    static const std::array<SettingsKey, 32> &keys();
     static const std::array<CharacterDefault, 7> &characterDefaults();
+
+    // The delays after which a copy leaves the clipboard, in seconds, Never first.
+    static constexpr std::array<int, 5> clipboardDelays { 0, 10, 30, 60, 300 };
+    // One of clipboardDelays written exactly as a save writes it, else 0 (Never).
+    static int parseDelay(const QByteArray &value);
 
     static QByteArray boolText(bool value);
     // Only the exact texts "TRUE" and "FALSE" count.

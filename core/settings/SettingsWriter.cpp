@@ -48,8 +48,11 @@ void writeLocked(const SettingsWriter::Content &content)
             if (stored && isKind(name, SettingKind::Text) && stored->value().size() > SettingsSchema::maxSetBytes
                 && SettingsSchema::loadedSet(stored->value()) == value)
                 continue;
-            // A menu option off and never stored: the file stays as it was before the option existed.
+            // A menu option at its default and never stored: the file stays as it was
+            // before the option existed.
             if (!stored && value == SettingsSchema::boolText(false) && isKind(name, SettingKind::MenuFlag))
+                continue;
+            if (!stored && value == "0" && isKind(name, SettingKind::Seconds))
                 continue;
             settings.setValue(name, value);
         }

@@ -27,7 +27,8 @@ void DialogRecorder::install()
         [this] {
             ++clipboardReads;
             return clipboard;
-        } });
+        },
+        [this] { return clipboardOwned; } });
     SaveFileDialog::setHook([this](SaveFileDialog &dialog) {
         saveDialogs.append(dialog);
         if (savePath.isEmpty())

@@ -32,6 +32,7 @@ public:
     bool answer = true; // to every question
     std::function<void()> whileAsked; // runs inside each question; may throw
     QByteArray clipboard; // the stand-in clipboard's text; a write replaces it
+    bool clipboardOwned = false; // we own it: what it holds is what we put there
     QList<bool> clipboardWrites; // the persist flag of each write
     QList<bool> clipboardSecrets; // whether each write was kept out of clipboard histories
     int clipboardReads = 0;

@@ -365,7 +365,8 @@ void ResultsActionsTest::copyFailureKeepsFlag()
             if (readFails)
                 throw std::runtime_error("Unable to obtain clipboard data object");
             return readBack;
-        } });
+        },
+        {} });
     fill({ "abc", "def" });
 
     bool raised = false;

@@ -185,7 +185,7 @@ void ZolvenarMainFormClosingTest::clipboardFailureKeepsTheWindowOpenWithoutSavin
         return true;
     });
     Clipboard::setHooks(
-        { {}, []() -> QByteArray { throw std::runtime_error("Unable to obtain clipboard data object"); } });
+        { {}, []() -> QByteArray { throw std::runtime_error("Unable to obtain clipboard data object"); }, {} });
     form->checkClearClipboard->setChecked(true);
 
     QVERIFY(!form->close());

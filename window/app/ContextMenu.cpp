@@ -5,6 +5,7 @@
 #include "window/toolkit/MessageBoxes.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -67,6 +68,9 @@ QMenu *ContextMenu::menu()
     popupMenu->addAction(form.actionMixSystemRandom);
     popupMenu->addAction(form.actionRequireEachSet);
     // Options with a choice of values come here, each a submenu of its own.
+    QMenu *delays = popupMenu->addMenu(WindowTexts::clearClipboardAfter());
+    delays->setObjectName(QStringLiteral("menuClearClipboardAfter"));
+    delays->addActions(form.groupClearClipboardAfter->actions());
     popupMenu->addSeparator();
     popupMenu->addAction(about);
     return popupMenu;

@@ -174,6 +174,10 @@ void MainFormLayout::placeControls()
 
     setY(f.listResult, bottom(f.checkGen) + 4);
     f.listResult->resize(f.width() - 8, f.progressPass->y() - 4 - f.listResult->y());
+    // Inside the list's frame, in the strip it leaves above its first row.
+    const int frame = f.listResult->frameWidth();
+    f.labelClipboard->setGeometry(f.listResult->x() + frame, f.listResult->y() + frame,
+        f.listResult->width() - 2 * frame, f.labelClipboard->height());
 }
 
 void MainFormLayout::onShowSettingsClick()

@@ -145,6 +145,7 @@ void ResultsActions::disableButtonsIfEmpty()
     if (form.listResult->count() > 0)
         return;
     form.unsavedPasswords = false;
+    form.copiedNotSaved = false;
     for (QPushButton *button : form.listButtons)
         button->setEnabled(false);
 }
@@ -172,13 +173,18 @@ void ResultsActions::copySelected()
 
 void ResultsActions::putOnClipboard(const QByteArray &text, bool wholeList)
 {
-    // Whatever the user wants gone at exit is kept out of clipboard histories too.
-    Clipboard::setText(text, true, form.checkClearClipboard->isChecked());
+    // Whatever the user wants gone, at exit or after a delay, is kept out of
+    // clipboard histories too.
+    Clipboard::setText(text, true, form.checkClearClipboard->isChecked() || form.clipboardDelay() > 0);
     const QByteArray readBack = Clipboard::text();
     form.clipboardDigest = ClipboardDigest::of(readBack);
-    // Only a copy that demonstrably reached the clipboard makes the passwords safe.
-    if (wholeList && readBack == text)
+    // Only a copy that demonstrably reached the clipboard makes the passwords safe,
+    // and only while it stays there.
+    if (wholeList && readBack == text && form.unsavedPasswords) {
         form.unsavedPasswords = false;
+        form.copiedNotSaved = true;
+    }
+    form.startClipboardDelay();
 }
 
 void ResultsActions::saveClick()
@@ -198,4 +204,5 @@ void ResultsActions::saveClick()
     // that lands in another user's directory stays unreadable there.
     AtomicFile::write(dialog.fileName, resultsText(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     form.unsavedPasswords = false;
+    form.copiedNotSaved = false;
 }

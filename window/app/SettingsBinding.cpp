@@ -10,6 +10,7 @@
 #include "window/widgets/IntComboBox.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -43,6 +44,8 @@ SettingsBinding::SettingsBinding(ZolvenarMainForm &form)
             connect(combo, &IntComboBox::currentTextChanged, this, &SettingsBinding::keepAsLastSeen);
         else if (auto *action = qobject_cast<QAction *>(changing))
             connect(action, &QAction::toggled, this, &SettingsBinding::keepAsLastSeen);
+        else if (auto *group = qobject_cast<QActionGroup *>(changing))
+            connect(group, &QActionGroup::triggered, this, &SettingsBinding::keepAsLastSeen);
     }
     connect(placement.get(), &WindowPlacement::seen, this, &SettingsBinding::keepAsLastSeen);
 }
@@ -111,6 +114,12 @@ void SettingsBinding::applySettings()
             if (const auto checked = stored ? SettingsSchema::parseBool(stored->value()) : std::nullopt)
                 control<QAction>(key.control).setChecked(*checked);
             break;
+        case SettingKind::Seconds: {
+            const int seconds = stored ? SettingsSchema::parseDelay(stored->value()) : 0;
+            for (QAction *choice : control<QActionGroup>(key.control).actions())
+                choice->setChecked(choice->data().toInt() == seconds);
+            break;
+        }
         case SettingKind::Text:
             if (stored)
                 control<QLineEdit>(key.control).setText(QString::fromUtf8(SettingsSchema::loadedSet(stored->value())));
@@ -184,6 +193,12 @@ SettingsWriter::Content SettingsBinding::contentToSave(bool asLastSeen)
             // The writer leaves one that is off and not in the file out.
             value = SettingsSchema::boolText(control<QAction>(key.control).isChecked());
             break;
+        case SettingKind::Seconds: {
+            // The writer leaves Never out of a file that does not have the key.
+            const QAction *chosen = control<QActionGroup>(key.control).checkedAction();
+            value = QByteArray::number(chosen ? chosen->data().toInt() : 0);
+            break;
+        }
         case SettingKind::Text:
             value = control<QLineEdit>(key.control).text().toUtf8();
             break;

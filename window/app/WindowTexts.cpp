@@ -81,6 +81,38 @@ QString WindowTexts::about()
     return tr("A&bout Zolvenar");
 }
 
+QString WindowTexts::clearClipboardAfter()
+{
+    return QStringLiteral("C&lear Clipboard After");
+}
+
+QString WindowTexts::delayChoice(int seconds)
+{
+    // Each with an access key of its own: N, 0, 3, 1, 5.
+    switch (seconds) {
+    case 0:
+        return QStringLiteral("&Never");
+    case 10:
+        return QStringLiteral("1&0 s");
+    case 30:
+        return QStringLiteral("&30 s");
+    case 60:
+        return QStringLiteral("&1 min");
+    case 300:
+        return QStringLiteral("&5 min");
+    }
+    return QString::number(seconds);
+}
+
+QString WindowTexts::clipboardCountdown(int secondsLeft)
+{
+    if (secondsLeft < 60)
+        return QStringLiteral("Clipboard clears in %1 s").arg(secondsLeft);
+    return QStringLiteral("Clipboard clears in %1:%2")
+        .arg(secondsLeft / 60)
+        .arg(secondsLeft % 60, 2, 10, QLatin1Char('0'));
+}
+
 QString WindowTexts::aboutCaption()
 {
     return tr("About Zolvenar");

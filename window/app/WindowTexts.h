@@ -5,8 +5,8 @@
 #include <QCoreApplication>
 #include <QString>
 
-// The words of the strength line and the context menu, in one place so that they
-// can be translated together.
+// The words of the strength line, the context menu and the clipboard's countdown, in
+// one place so that they can be translated together.
 class WindowTexts
 {
     Q_DECLARE_TR_FUNCTIONS(WindowTexts)
@@ -26,6 +26,12 @@ public:
     static QString mixSystemRandom();
     static QString requireEachSet();
     static QString about();
+    // The submenu of delays after which a copy leaves the clipboard, and its choices
+    // (seconds, 0 for Never).
+    static QString clearClipboardAfter();
+    static QString delayChoice(int seconds);
+    // How long until the clipboard is emptied, above the list.
+    static QString clipboardCountdown(int secondsLeft);
 
     static QString aboutCaption();
     static QString aboutText();

@@ -2,10 +2,11 @@
 
 #include "core/process/ExitGuard.h"
 #include "core/process/TerminationSignals.h"
-#include "core/results/ClipboardDigest.h"
+#include "core/settings/SettingsSchema.h"
 #include "core/settings/SettingsWriter.h"
 #include "core/toolkit/UiPoster.h"
 #include "window/app/CTip.h"
+#include "window/app/ClipboardExpiry.h"
 #include "window/app/ContextMenu.h"
 #include "window/app/MainFormLayout.h"
 #include "window/app/MouseMoveRouter.h"
@@ -28,6 +29,7 @@
 #include "window/x11/SessionManagement.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QIcon>
@@ -186,6 +188,20 @@ void ZolvenarMainForm::createControls()
     };
     actionMixSystemRandom = option("actionMixSystemRandom", WindowTexts::mixSystemRandom());
     actionRequireEachSet = option("actionRequireEachSet", WindowTexts::requireEachSet());
+    groupClearClipboardAfter = new QActionGroup(this);
+    groupClearClipboardAfter->setObjectName(QStringLiteral("groupClearClipboardAfter"));
+    for (int seconds : SettingsSchema::clipboardDelays) {
+        QAction *choice = groupClearClipboardAfter->addAction(WindowTexts::delayChoice(seconds));
+        choice->setCheckable(true);
+        choice->setData(seconds);
+        choice->setChecked(seconds == 0);
+    }
+    // In the strip the list leaves free above its first row while it shows.
+    labelClipboard = place(new QLabel(WindowTexts::clipboardCountdown(0), this), "labelClipboard", 6, 232, 600, 14);
+    labelClipboard->setFont(QFont(QStringLiteral("Verdana"), 8));
+    labelClipboard->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
+    labelClipboard->setIndent(2);
+    labelClipboard->hide();
 
     setCheckBoxes = { checkLowerCase, checkUpperCase, checkNumber, checkSymbol, checkSimilar, checkIncludeCustom,
         checkExcludeCustom };
@@ -251,6 +267,7 @@ void ZolvenarMainForm::postInitialize()
     mouseTrack = std::make_unique<MouseTrack>(*this);
     contextMenu = std::make_unique<ContextMenu>(*this);
     strengthLine = std::make_unique<StrengthLine>(*this);
+    clipboardExpiry = std::make_unique<ClipboardExpiry>(*this);
     // Drawn at each size the title bar, task switcher and dock ask for, so none is a
     // blurred enlargement, also on a scaled screen. The window system takes every
     // size as the window is shown: they are decoded meanwhile on another core, and
@@ -287,6 +304,7 @@ void ZolvenarMainForm::connectHandlers()
     optionControls->connectFocusLoss();
     contextMenu->connectOpening();
     strengthLine->connectOptions();
+    clipboardExpiry->connectChoice();
     for (QCheckBox *box : setCheckBoxes)
         connect(box, &QCheckBox::clicked, this, &ZolvenarMainForm::updateSetEdits);
     connect(buttonShow, &QPushButton::clicked, this, &ZolvenarMainForm::onShowSettingsClick);
@@ -403,10 +421,15 @@ void ZolvenarMainForm::onFormClosing(bool &cancel)
     saveSettings();
 }
 
+bool ZolvenarMainForm::somethingUnsaved() const
+{
+    return unsavedPasswords || (clipboardExpiry->pending() && copiedNotSaved && listResult->count() > 0);
+}
+
 bool ZolvenarMainForm::askBeforeClosing()
 {
     const bool running = mouseTrack->running();
-    if (!running && !unsavedPasswords)
+    if (!running && !somethingUnsaved())
         return true;
     const QString question = running ? tr("You are currently generating passwords. Are you sure you want to exit?")
                                      : tr("There are unsaved changes. Are you sure you want to exit?");
@@ -420,12 +443,14 @@ bool ZolvenarMainForm::askBeforeClosing()
 
 void ZolvenarMainForm::clearClipboardIfOurs()
 {
-    // Only while the clipboard still holds our copy, however another program may
-    // have re-spaced or re-broken its lines. Without a copy of ours the clipboard
-    // is not even read: its owner may never answer.
-    const bool copied = clipboardDigest != QByteArray(16, '\0');
-    if (checkClearClipboard->isChecked() && copied && ClipboardDigest::of(Clipboard::text()) == clipboardDigest)
-        Clipboard::setText(QByteArray(), false);
+    // A copy whose delay is still counting goes now: left behind, a clipboard
+    // manager would keep it for good.
+    const bool wanted = checkClearClipboard->isChecked() || clipboardExpiry->pending();
+    if (wanted && clipboardExpiry->holdsOurCopy()) {
+        Clipboard::empty();
+        clipboardExpiry->emptied();
+    }
+    clipboardExpiry->stop();
 }
 
 void ZolvenarMainForm::closeUnattended()
@@ -444,7 +469,7 @@ void ZolvenarMainForm::commitData(QSessionManager &manager)
 {
     poster->deliverPending();
     // A checkpoint ends nothing: it saves, and the session goes on.
-    if ((mouseTrack->running() || unsavedPasswords) && SessionManagement::sessionEnding()) {
+    if ((mouseTrack->running() || somethingUnsaved()) && SessionManagement::sessionEnding()) {
         if (manager.allowsInteraction()) {
             const bool goOn = askBeforeClosing();
             manager.release();
@@ -503,6 +528,21 @@ void ZolvenarMainForm::saveClick()
 void ZolvenarMainForm::copySelectedKey()
 {
     resultsActions->copySelected();
+}
+
+int ZolvenarMainForm::clipboardDelay() const
+{
+    return clipboardExpiry->delay();
+}
+
+void ZolvenarMainForm::startClipboardDelay()
+{
+    clipboardExpiry->copied();
+}
+
+void ZolvenarMainForm::clipboardDelayRanOut()
+{
+    clipboardExpiry->runOut();
 }
 
 void ZolvenarMainForm::normalizeCombos(QObject *sender)

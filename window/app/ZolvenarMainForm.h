@@ -8,6 +8,7 @@
 #include <memory>
 
 class QAction;
+class QActionGroup;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -22,6 +23,7 @@ class MouseMoveRouter;
 class OptionControls;
 class ResultsActions;
 class ContextMenu;
+class ClipboardExpiry;
 class StrengthLine;
 class SettingsBinding;
 class UiPoster;
@@ -91,6 +93,12 @@ public:
     // The options that live in the context menu, checkable.
     QAction *actionMixSystemRandom = nullptr;
     QAction *actionRequireEachSet = nullptr;
+    // The context menu's delays after which a copy leaves the clipboard, one checked;
+    // each action's data is its seconds, 0 for Never.
+    QActionGroup *groupClearClipboardAfter = nullptr;
+    // How long the copy has left on the clipboard, laid over the top of the list while
+    // a delay counts down.
+    QLabel *labelClipboard = nullptr;
 
     // Groups of controls, in the order the handlers walk them.
     QList<QCheckBox *> setCheckBoxes; // seven, paired by position with setEdits
@@ -102,6 +110,8 @@ public:
 
     // Window state shared with the subsystems.
     bool unsavedPasswords = false;
+    // The passwords count as saved only because a copy put them on the clipboard.
+    bool copiedNotSaved = false;
     bool settingsCollapsed = false;
     QByteArray clipboardDigest = QByteArray(16, '\0');
     ToolTipComponent *toolTip = nullptr;
@@ -140,6 +150,13 @@ public:
     // The results list's copy key.
     void copySelectedKey();
 
+    // The chosen delay after which a copy leaves the clipboard, in seconds; 0: never.
+    int clipboardDelay() const;
+    // A copy reached the clipboard: its delay starts.
+    void startClipboardDelay();
+    // The delay after the last copy has run out.
+    void clipboardDelayRanOut();
+
     // The end of a session or a termination signal: the closing sequence with nobody
     // to answer, no question and nothing that waits, then every loop ends with 0.
     void closeUnattended();
@@ -160,6 +177,9 @@ private:
     void connectHandlers();
     // The closing question when a run or unsaved passwords would be lost; true to go on.
     bool askBeforeClosing();
+    // Passwords would be lost: unsaved, or saved only on a clipboard that the close
+    // empties because a delay is counting down.
+    bool somethingUnsaved() const;
     void clearClipboardIfOurs();
 
     std::shared_ptr<UiPoster> poster;
@@ -170,6 +190,7 @@ private:
     std::unique_ptr<MouseMoveRouter> mouseRouter;
     std::unique_ptr<ContextMenu> contextMenu;
     std::unique_ptr<StrengthLine> strengthLine;
+    std::unique_ptr<ClipboardExpiry> clipboardExpiry;
     bool initialized = false;
     bool closing = false; // inside the closing sequence
     bool unattended = false; // closing with nobody to answer

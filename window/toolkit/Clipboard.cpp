@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QPointer>
 
 #include <memory>
 #include <stdexcept>
@@ -12,6 +13,33 @@ namespace {
 Clipboard::Hooks hooks;
 // What we last put there is not to be handed over at exit (user-interface thread only).
 bool lastIsTransient = false;
+// What we last put there, while the clipboard keeps it.
+QPointer<QMimeData> lastSet;
+// Our offer was emptied in place, to be replaced once the window has the focus.
+bool replaceWhenActive = false;
+
+bool installed()
+{
+    return hooks.setText || hooks.text || hooks.owns;
+}
+
+bool windowHasFocus()
+{
+    return QGuiApplication::applicationState() == Qt::ApplicationActive;
+}
+
+void replaceOnceActive()
+{
+    static bool connected = false;
+    if (connected)
+        return;
+    connected = true;
+    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, qApp, [](Qt::ApplicationState state) {
+        // Only while the emptied offer is still the clipboard's: a newer copy stays.
+        if (state == Qt::ApplicationActive && replaceWhenActive && Clipboard::owns())
+            Clipboard::setText(QByteArray(), false);
+    });
+}
 
 void dropTransientAtExit()
 {
@@ -43,6 +71,8 @@ void Clipboard::setText(const QByteArray &utf8, bool persist, bool secret)
     data->setText(QString::fromUtf8(utf8));
     if (secret)
         data->setData(QStringLiteral("x-kde-passwordManagerHint"), QByteArrayLiteral("secret"));
+    lastSet = data.get();
+    replaceWhenActive = false;
     clipboard->setMimeData(data.release()); // the clipboard owns it
     lastIsTransient = !persist;
     if (!persist)
@@ -58,6 +88,30 @@ QByteArray Clipboard::text()
     if (!data)
         throw std::runtime_error(tr("Unable to obtain clipboard data object").toStdString());
     return data->hasText() ? data->text().toUtf8() : QByteArray();
+}
+
+bool Clipboard::owns()
+{
+    if (installed())
+        return hooks.owns && hooks.owns();
+    QClipboard *clipboard = qApp ? QGuiApplication::clipboard() : nullptr;
+    return clipboard && clipboard->ownsClipboard();
+}
+
+void Clipboard::empty()
+{
+    const bool wayland = !installed() && QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    if (wayland && !windowHasFocus() && lastSet && owns()) {
+        // Asked for by whoever pastes from now on; the compositor's own copy is only
+        // handed out once our offer is gone.
+        lastSet->clear();
+        lastIsTransient = true;
+        dropTransientAtExit();
+        replaceWhenActive = true;
+        replaceOnceActive();
+        return;
+    }
+    setText(QByteArray(), false);
 }
 
 void Clipboard::setHooks(Hooks newHooks)

@@ -18,12 +18,21 @@ public:
     // The current text, empty when there is none. Throws
     // "Unable to obtain clipboard data object" when the clipboard cannot be read.
     static QByteArray text();
+    // Whether what the clipboard holds is still what we last put there: we own it.
+    static bool owns();
+    // Empties the clipboard with an empty text of ours, not handed over at exit. A
+    // Wayland compositor takes no clipboard change from a window without the focus,
+    // and the copy it keeps of ours would come back in its place: there, while we
+    // still own the clipboard, our own offer is emptied instead, and replaced by the
+    // empty text once the window has the focus again.
+    static void empty();
 
     // Test hook: a stand-in clipboard; empty functions restore the real one.
     struct Hooks
     {
         std::function<void(const QByteArray &utf8, bool persist, bool secret)> setText;
         std::function<QByteArray()> text;
+        std::function<bool()> owns; // none: another program owns it
     };
     static void setHooks(Hooks hooks);
 };

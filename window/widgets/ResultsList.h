@@ -11,6 +11,10 @@ class ResultsList : public QListWidget
 public:
     explicit ResultsList(QWidget *parent = nullptr);
 
+    // Room above the first row, inside the frame, for a line laid over it; the
+    // scroll bar starts below it.
+    void reserveTopStrip(int height) { setViewportMargins(0, height, 0, 0); }
+
 Q_SIGNALS:
     void copyRequested();
 
