@@ -73,7 +73,7 @@ Controls: (with accessible=True; each call walks the bus afresh, so no place is
 Input:    move(x, y), click(x, y, button=1), double_click(x, y),
           key("ctrl+c", ...), type("text")   (x, y relative to the client area;
           positions only where the place itself matters, e.g. LIST_POINTS)
-Clipboard: clipboard() -> str, clipboard_targets() -> [str], set_clipboard(text),
+Clipboard: clipboard(selection="clipboard") -> str, clipboard_targets() -> [str], set_clipboard(text),
           ClipboardOwnerWatch(session.display_name).changes(),
           clipboard_manager() -> a running ClipboardManager (wait_asked, release, wait_saved)
 Files:    path(name), read_file(name, binary=False), exists(name)
@@ -870,9 +870,9 @@ class Session:
 
     # ----- clipboard -----------------------------------------------------
 
-    def clipboard(self):
+    def clipboard(self, selection="clipboard"):
         env = dict(os.environ, DISPLAY=self.display_name)
-        done = subprocess.run(["xclip", "-selection", "clipboard", "-o"], env=env, capture_output=True, timeout=10)
+        done = subprocess.run(["xclip", "-selection", selection, "-o"], env=env, capture_output=True, timeout=10)
         # xclip fails when nobody owns the clipboard: that is the empty text.
         return done.stdout.decode("utf-8", errors="replace") if done.returncode == 0 else ""
 

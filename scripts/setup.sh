@@ -12,7 +12,7 @@ shift || true
 # Xvfb, xdotool for input, xclip for the clipboard, python3-xlib for the close request,
 # imagemagick for screenshots, openbox for the runs under a window manager, xsm (and
 # iceauth from x11-xserver-utils) for a real session manager, weston and Qt's Wayland
-# plugin for the runs under Wayland, the Adwaita styles, setxkbmap for other keyboard
+# plugin for the runs under Wayland, wl-clipboard to read the Wayland clipboard, the Adwaita styles, setxkbmap for other keyboard
 # layouts, the accessibility bus with GObject's Python bindings (D-Bus, AT-SPI's names)
 # for what a screen reader hears and where it finds the controls, and strace for the
 # files the save dialog opens.
@@ -27,7 +27,7 @@ packages=(
   build-essential cmake pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxkbcommon-dev libxcb1-dev libice-dev libsm-dev
   xvfb xauth xdotool xclip x11-utils python3 python3-xlib imagemagick openbox
-  x11-session-utils x11-xserver-utils weston qt6-wayland adwaita-qt6 x11-xkb-utils
+  x11-session-utils x11-xserver-utils weston qt6-wayland wl-clipboard adwaita-qt6 x11-xkb-utils
   at-spi2-core python3-gi gir1.2-atspi-2.0 dbus dbus-x11 strace
   fonts-dejavu-core
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-noto-cjk

@@ -4,6 +4,7 @@ clipboard at exit."""
 import os
 import shutil
 import tempfile
+import time
 
 import harness
 
@@ -12,10 +13,10 @@ LENGTH = 16
 
 # Strong enough that no weak-settings question appears; eight generators make the
 # passwords from timer samples, so no mouse movement is needed.
-def settings(clear_clipboard):
+def settings(clear_clipboard, clear_after=0):
     lines = ["[SETTINGS]", "MINLENGTH=%d" % LENGTH, "MAXLENGTH=%d" % LENGTH, "PASSCOUNT=%d" % PASSWORDS,
              "PASSSTRENGTH=200", "GENERATORS=8", "CLEARCLIPBOARD=%s" % ("TRUE" if clear_clipboard else "FALSE"),
-             "SAVESETTINGS=FALSE", "SAVED=TRUE"]
+             "CLEARCLIPBOARDAFTER=%d" % clear_after, "SAVESETTINGS=FALSE", "SAVED=TRUE"]
     return "\r\n".join(lines) + "\r\n"
 
 
@@ -186,6 +187,33 @@ def test_clear_on_exit_keeps_text_copied_elsewhere(binary):
         finally:
             watch.close()
         assert s.clipboard() == "copied from another program"
+
+
+def countdown(s):
+    """The names of the countdown lines showing, as a screen reader hears them."""
+    return [c.name for c in s.controls() if c.name.startswith("Clipboard clears in ")]
+
+
+def test_clear_after_ten_seconds_takes_only_our_copy_and_asks_at_close(binary):
+    with harness.Session(binary, accessible=True, files={"Zolvenar.ini": settings(False, 10)}) as s:
+        generate(s)
+        copied = copy_passwords(s)
+        assert SECRET_HINT in s.clipboard_targets(), s.clipboard_targets()
+        assert s.clipboard("primary") != copied, "the passwords went into PRIMARY too"
+        assert countdown(s) in (["Clipboard clears in 10 s"], ["Clipboard clears in 9 s"]), countdown(s)
+        # Copied over by another program: left alone when the delay runs out.
+        s.set_clipboard("copied from another program")
+        time.sleep(11)
+        assert s.clipboard() == "copied from another program"
+        assert countdown(s) == [], countdown(s)
+
+        copy_passwords(s)
+        s.wait_until(lambda: s.clipboard() == "", 15, "the clipboard emptied after 10 s")
+        assert countdown(s) == [], countdown(s)
+        # The passwords were on the clipboard only: closing asks again.
+        s.close()
+        s.answer("Zolvenar", "alt+y")
+        assert s.wait_exit(15) == 0, s.stderr()
 
 
 if __name__ == "__main__":
