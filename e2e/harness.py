@@ -39,7 +39,10 @@ Session(binary, workdir=None, files=None, env=None, wm=False, args=(), plain_use
     ``accessible``, whose bus would run as that user). With ``session_manager``
     xsm runs on the display and the program is its client, as in an X session. With ``wayland`` the program runs
     natively under weston (headless) instead, and ``wayland_configured()`` tells
-    when the compositor has configured its window (X11 calls do not reach it).
+    when the compositor has configured its window (X11 calls do not reach it);
+    with ``wayland="seat"`` weston runs on the session's display with a keyboard
+    and a pointer, so it has a clipboard and a focus: ``wayland_clipboard()``,
+    ``keyboard_focused()``, ``start_wayland_client(*argv)``.
     With ``file_size_limit`` (bytes) the program runs under that limit, as after
     ``ulimit -f``, its standard output and error going to files as ever.
     With ``accessible`` a private session bus and the accessibility bus run for
@@ -496,9 +499,14 @@ class Session:
         runtime = os.path.join(self._logdir, "wayland")
         os.mkdir(runtime, 0o700)
         env = dict(os.environ, XDG_RUNTIME_DIR=runtime)
+        # The headless backend has no seat, so no clipboard and no focus; the X11
+        # backend, a window on the session's display, has a keyboard and a pointer.
+        backend = ["--backend=headless-backend.so"] if self.wayland != "seat" else [
+            "--backend=x11-backend.so", "--use-pixman", "--width=1024", "--height=768"]
+        env["DISPLAY"] = self.display_name
         with open(os.path.join(self._logdir, "weston"), "wb") as log:
             self._weston = subprocess.Popen(
-                ["weston", "--backend=headless-backend.so", "--socket=zolvenar-e2e", "--idle-time=0"], env=env,
+                ["weston"] + backend + ["--socket=zolvenar-e2e", "--idle-time=0"], env=env,
                 stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT, start_new_session=True)
         _wait(lambda: os.path.exists(os.path.join(runtime, "zolvenar-e2e.lock")) or self._weston.poll() is not None,
               20, "weston to start")
@@ -508,6 +516,30 @@ class Session:
 
     def wayland_configured(self):
         return "ack_configure" in self.stderr()
+
+    def _wayland_env(self):
+        return dict(os.environ, **{k: v for k, v in self._session_env.items() if k != "WAYLAND_DEBUG"})
+
+    def wayland_clipboard(self):
+        """The Wayland clipboard's text, empty when it holds none (wl-paste's own
+        surface takes the keyboard focus while it reads)."""
+        done = subprocess.run(["wl-paste", "--no-newline"], env=self._wayland_env(), capture_output=True, timeout=10)
+        return done.stdout.decode("utf-8", errors="replace") if done.returncode == 0 else ""
+
+    def start_wayland_client(self, *argv):
+        """Starts another Wayland client, such as a window that takes the focus; it
+        is ended with the session."""
+        helper = subprocess.Popen(list(argv), env=self._wayland_env(), stdin=subprocess.DEVNULL,
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
+        self._helpers.append(helper)
+        return helper
+
+    def keyboard_focused(self):
+        """Whether the program's window has the keyboard focus, by the last such
+        event its protocol log shows (wayland only)."""
+        events = [line for line in self.stderr().splitlines() if "wl_keyboard@" in line and
+                  (".enter(" in line or ".leave(" in line)]
+        return bool(events) and ".enter(" in events[-1]
 
     def dismiss_save_failure(self):
         """Waits for xsm's "Save Failure" box, shown when a client cancelled the
@@ -825,8 +857,17 @@ class Session:
 
     def do_action(self, name, action, role=None):
         """Does the control's action (AT-SPI's name, such as "Toggle" or "Press") as a
-        screen reader's command does, with no pointer or key."""
-        self._ask({"op": "action", "path": self.control(name, role).path, "action": action})
+        screen reader's command does, with no pointer or key; also under Wayland."""
+        if self.wayland:
+            shown = self._shown(name)
+            found = self.wait_until(lambda: [n for n in self._ask({"op": "walk", "name": shown}) if n["showing"] and
+                                             role in (None, n["role"])], 10, "a control named %r" % shown)
+            path = found[0]["path"]
+        else:
+            path = self.control(name, role).path
+        reply = self._bus.ask({"op": "action", "path": path, "action": action})
+        if "error" in reply:
+            raise HarnessError("the accessibility reader failed: %s" % reply["error"])
 
     def accessible_tree(self, timeout=30):
         """Every node of the program on the bus, hidden ones too, as dicts with name,

@@ -3,6 +3,7 @@ clipboard at exit."""
 
 import os
 import shutil
+import signal
 import tempfile
 import time
 
@@ -214,6 +215,34 @@ def test_clear_after_ten_seconds_takes_only_our_copy_and_asks_at_close(binary):
         s.close()
         s.answer("Zolvenar", "alt+y")
         assert s.wait_exit(15) == 0, s.stderr()
+
+
+def test_under_weston_the_clear_takes_the_copy_from_a_window_without_the_focus(binary):
+    with harness.Session(binary, accessible=True, wayland="seat", files={"Zolvenar.ini": settings(False, 10)}) as s:
+        s.wait_until(s.wayland_configured, 15, "the window configured by the compositor")
+        s.do_action(GENERATE, "Toggle")
+
+        def copied():
+            try:
+                s.do_action(COPY, "Press")
+            except harness.HarnessError:
+                return False  # a disabled button has no action: the run is not over
+            return True
+
+        # Once: a client that had no input since takes no second selection in weston.
+        s.wait_until(copied, 60, "the run to end and the copy")
+        text = s.wait_until(s.wayland_clipboard, 10, "the passwords on the Wayland clipboard")
+        assert text.count("\r\n") == PASSWORDS - 1, text
+        s.start_wayland_client("weston-simple-shm")  # a window that takes the focus
+        s.wait_until(lambda: not s.keyboard_focused(), 15, "the window to lose the focus")
+        time.sleep(11)
+        assert not s.keyboard_focused()
+        assert s.wayland_clipboard() == ""
+        # Ended without the focus: weston's own keeper hands out what it kept of the
+        # copy, the secret marker alone.
+        s.signal(signal.SIGTERM)
+        assert s.wait_exit(15) == 0, s.stderr()[-2000:]
+        assert text.split("\r\n")[0] not in s.wayland_clipboard()
 
 
 if __name__ == "__main__":

@@ -41,6 +41,7 @@
 #include <QScopeGuard>
 #include <QSessionManager>
 #include <QThread>
+#include <QTimer>
 
 #include <exception>
 
@@ -398,6 +399,10 @@ bool ZolvenarMainForm::eventFilter(QObject *watched, QEvent *event)
         closeUnattended();
         return true;
     }
+    // The first input after a clear the compositor refused: now it takes one.
+    const bool input = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress;
+    if (input && Clipboard::emptiedInPlace())
+        QTimer::singleShot(0, this, &ZolvenarMainForm::finishClipboardEmptying);
     return QWidget::eventFilter(watched, event);
 }
 
@@ -445,12 +450,18 @@ void ZolvenarMainForm::clearClipboardIfOurs()
 {
     // A copy whose delay is still counting goes now: left behind, a clipboard
     // manager would keep it for good.
-    const bool wanted = checkClearClipboard->isChecked() || clipboardExpiry->pending();
+    const bool wanted
+        = checkClearClipboard->isChecked() || clipboardExpiry->pending() || Clipboard::emptiedInPlace();
     if (wanted && clipboardExpiry->holdsOurCopy()) {
         Clipboard::empty();
         clipboardExpiry->emptied();
     }
     clipboardExpiry->stop();
+}
+
+void ZolvenarMainForm::finishClipboardEmptying()
+{
+    Clipboard::finishEmptying();
 }
 
 void ZolvenarMainForm::closeUnattended()

@@ -181,6 +181,7 @@ private:
     // empties because a delay is counting down.
     bool somethingUnsaved() const;
     void clearClipboardIfOurs();
+    void finishClipboardEmptying();
 
     std::shared_ptr<UiPoster> poster;
     std::unique_ptr<MainFormLayout> layout;

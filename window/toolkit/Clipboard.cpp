@@ -15,7 +15,7 @@ Clipboard::Hooks hooks;
 bool lastIsTransient = false;
 // What we last put there, while the clipboard keeps it.
 QPointer<QMimeData> lastSet;
-// Our offer was emptied in place, to be replaced once the window has the focus.
+// Our offer was emptied in place, to be replaced once the compositor takes it.
 bool replaceWhenActive = false;
 
 bool installed()
@@ -26,19 +26,6 @@ bool installed()
 bool windowHasFocus()
 {
     return QGuiApplication::applicationState() == Qt::ApplicationActive;
-}
-
-void replaceOnceActive()
-{
-    static bool connected = false;
-    if (connected)
-        return;
-    connected = true;
-    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, qApp, [](Qt::ApplicationState state) {
-        // Only while the emptied offer is still the clipboard's: a newer copy stays.
-        if (state == Qt::ApplicationActive && replaceWhenActive && Clipboard::owns())
-            Clipboard::setText(QByteArray(), false);
-    });
 }
 
 void dropTransientAtExit()
@@ -68,9 +55,11 @@ void Clipboard::setText(const QByteArray &utf8, bool persist, bool secret)
     if (!clipboard)
         throw std::runtime_error(tr("Unable to set clipboard data").toStdString());
     auto data = std::make_unique<QMimeData>();
-    data->setText(QString::fromUtf8(utf8));
+    // The marker first: weston's own keeper of the clipboard keeps only the first
+    // type offered, and hands it out again once our offer is gone.
     if (secret)
         data->setData(QStringLiteral("x-kde-passwordManagerHint"), QByteArrayLiteral("secret"));
+    data->setText(QString::fromUtf8(utf8));
     lastSet = data.get();
     replaceWhenActive = false;
     clipboard->setMimeData(data.release()); // the clipboard owns it
@@ -108,10 +97,20 @@ void Clipboard::empty()
         lastIsTransient = true;
         dropTransientAtExit();
         replaceWhenActive = true;
-        replaceOnceActive();
         return;
     }
     setText(QByteArray(), false);
+}
+
+bool Clipboard::emptiedInPlace()
+{
+    return replaceWhenActive && owns();
+}
+
+void Clipboard::finishEmptying()
+{
+    if (emptiedInPlace() && windowHasFocus())
+        setText(QByteArray(), false);
 }
 
 void Clipboard::setHooks(Hooks newHooks)

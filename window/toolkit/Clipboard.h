@@ -22,10 +22,16 @@ public:
     static bool owns();
     // Empties the clipboard with an empty text of ours, not handed over at exit. A
     // Wayland compositor takes no clipboard change from a window without the focus,
-    // and the copy it keeps of ours would come back in its place: there, while we
-    // still own the clipboard, our own offer is emptied instead, and replaced by the
-    // empty text once the window has the focus again.
+    // nor one with no input newer than the copy, and the copy it keeps of ours
+    // (GNOME's, weston's) would come back in its place: there, while we still own
+    // the clipboard, our own offer is emptied instead, and stays so until
+    // finishEmptying replaces it.
     static void empty();
+    // Our own offer was emptied in place and is still the clipboard's.
+    static bool emptiedInPlace();
+    // Replaces an offer emptied in place with the empty text; for just after a click
+    // or key in the window, whose input the compositor takes the change with.
+    static void finishEmptying();
 
     // Test hook: a stand-in clipboard; empty functions restore the real one.
     struct Hooks
