@@ -9,7 +9,10 @@
 #include "window/widgets/PushCheckButton.h"
 #include "window/widgets/ResultsList.h"
 
+#include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
@@ -287,20 +290,23 @@ void ResultsActionsTest::copyPutsExportTextOnClipboard_data()
     QTest::addColumn<QStringList>("passwords");
     QTest::addColumn<QList<int>>("copyKeyRows"); // empty: the copy button
     QTest::addColumn<bool>("clearOnExit");
+    QTest::addColumn<int>("delay"); // Clear Clipboard After, seconds
     QTest::addColumn<QByteArray>("expected");
     QTest::addColumn<bool>("unsavedAfter");
 
     const QStringList three { "abc", "def", "ghi" };
     QTest::newRow("three items, 13 bytes")
-        << three << QList<int> {} << false << QByteArray("abc\r\ndef\r\nghi") << false;
+        << three << QList<int> {} << false << 0 << QByteArray("abc\r\ndef\r\nghi") << false;
     QTest::newRow("single item, exactly its text")
-        << QStringList { "k#9Lp" } << QList<int> {} << false << QByteArray("k#9Lp") << false;
+        << QStringList { "k#9Lp" } << QList<int> {} << false << 0 << QByteArray("k#9Lp") << false;
     QTest::newRow("cleared on exit: kept out of clipboard histories")
-        << three << QList<int> {} << true << QByteArray("abc\r\ndef\r\nghi") << false;
+        << three << QList<int> {} << true << 0 << QByteArray("abc\r\ndef\r\nghi") << false;
+    QTest::newRow("cleared after a delay: kept out of clipboard histories, counted down")
+        << three << QList<int> {} << false << 300 << QByteArray("abc\r\ndef\r\nghi") << false;
     QTest::newRow("the list's copy key: the selected ones, recorded, the rest still unsaved")
-        << three << QList<int> { 2, 0 } << true << QByteArray("abc\r\nghi") << true;
-    QTest::newRow("the list's copy key over every row")
-        << three << QList<int> { 0, 1, 2 } << false << QByteArray("abc\r\ndef\r\nghi") << false;
+        << three << QList<int> { 2, 0 } << true << 0 << QByteArray("abc\r\nghi") << true;
+    QTest::newRow("the list's copy key over every row, counted down")
+        << three << QList<int> { 0, 1, 2 } << false << 10 << QByteArray("abc\r\ndef\r\nghi") << false;
 }
 
 void ResultsActionsTest::copyPutsExportTextOnClipboard()
@@ -308,10 +314,13 @@ void ResultsActionsTest::copyPutsExportTextOnClipboard()
     QFETCH(QStringList, passwords);
     QFETCH(QList<int>, copyKeyRows);
     QFETCH(bool, clearOnExit);
+    QFETCH(int, delay);
     QFETCH(QByteArray, expected);
     QFETCH(bool, unsavedAfter);
     fill(passwords);
     form->checkClearClipboard->setChecked(clearOnExit);
+    for (QAction *choice : form->groupClearClipboardAfter->actions())
+        choice->setChecked(choice->data().toInt() == delay);
 
     if (copyKeyRows.isEmpty()) {
         form->copyClick();
@@ -322,10 +331,15 @@ void ResultsActionsTest::copyPutsExportTextOnClipboard()
 
     QCOMPARE(boxes.clipboard, expected);
     QCOMPARE(boxes.clipboardWrites, QList<bool> { true });
-    QCOMPARE(boxes.clipboardSecrets, QList<bool> { clearOnExit });
+    QCOMPARE(boxes.clipboardSecrets, QList<bool> { clearOnExit || delay > 0 });
     QCOMPARE(form->unsavedPasswords, unsavedAfter);
     QCOMPARE(form->clipboardDigest,
         QCryptographicHash::hash(QByteArray(expected).replace("\r\n", ""), QCryptographicHash::Md5));
+    // Heard and seen over the list while the delay counts down.
+    QCOMPARE(form->labelClipboard->isVisible(), delay > 0);
+    if (delay > 0)
+        QCOMPARE(form->labelClipboard->accessibleName(),
+            delay == 300 ? QStringLiteral("Clipboard clears in 5:00") : QStringLiteral("Clipboard clears in 10 s"));
 }
 
 void ResultsActionsTest::copyOnEmptyListOnlyClearsFlag()

@@ -9,6 +9,7 @@
 #include "window/x11/WindowFrame.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QScreen>
@@ -360,27 +361,51 @@ void SettingsBindingTest::menuOptionsStoredWhenTickedOrThere_data()
 {
     QTest::addColumn<QByteArray>("stored"); // between SAVED and SAVESETTINGS
     QTest::addColumn<bool>("mix"); // ticked at the save, and so after the next start
+    QTest::addColumn<int>("loadedDelay"); // Clear Clipboard After as the file gives it
+    QTest::addColumn<int>("delay"); // chosen at the save, and so after the next start
     QTest::addColumn<QByteArray>("saved"); // a part of the saved file
-    QTest::newRow("ticked: added among the other options")
-        << QByteArray() << true << QByteArray("GENERATORS=0\r\nMIXSYSTEMRANDOM=TRUE\r\nMAXIMIZED=");
-    QTest::newRow("there: updated in its place") << QByteArray("MIXSYSTEMRANDOM=TRUE\r\n") << false
+    QTest::newRow("ticked: added among the other options; Never left out")
+        << QByteArray() << true << 0 << 0 << QByteArray("GENERATORS=0\r\nMIXSYSTEMRANDOM=TRUE\r\nMAXIMIZED=");
+    QTest::newRow("there: updated in its place") << QByteArray("MIXSYSTEMRANDOM=TRUE\r\n") << false << 0 << 0
                                                  << QByteArray("SAVED=TRUE\r\nMIXSYSTEMRANDOM=FALSE\r\nSAVESETTINGS=");
+    QTest::newRow("a delay chosen: added in seconds")
+        << QByteArray() << false << 0 << 30 << QByteArray("GENERATORS=0\r\nCLEARCLIPBOARDAFTER=30\r\nMAXIMIZED=");
+    QTest::newRow("a delay there: Never written in its place as 0") << QByteArray("CLEARCLIPBOARDAFTER=300\r\n")
+                                                                    << false << 300 << 0
+                                                                    << QByteArray("SAVED=TRUE\r\nCLEARCLIPBOARDAFTER=0\r\n");
+    QTest::newRow("a delay that is no choice reads as Never")
+        << QByteArray("CLEARCLIPBOARDAFTER=45\r\n") << false << 0 << 60
+        << QByteArray("SAVED=TRUE\r\nCLEARCLIPBOARDAFTER=60\r\n");
+    QTest::newRow("a choice written otherwise reads as Never")
+        << QByteArray("CLEARCLIPBOARDAFTER=010\r\n") << false << 0 << 10
+        << QByteArray("SAVED=TRUE\r\nCLEARCLIPBOARDAFTER=10\r\n");
 }
 
 void SettingsBindingTest::menuOptionsStoredWhenTickedOrThere()
 {
     QFETCH(QByteArray, stored);
     QFETCH(bool, mix);
+    QFETCH(int, loadedDelay);
+    QFETCH(int, delay);
     QFETCH(QByteArray, saved);
     QVERIFY(FileBytes::write(iniName, "[SETTINGS]\r\nSAVED=TRUE\r\n" + stored + "SAVESETTINGS=TRUE\r\n"));
+    const auto chosen = [](const ZolvenarMainForm &form) {
+        const QAction *checked = form.groupClearClipboardAfter->checkedAction();
+        return checked ? checked->data().toInt() : -1;
+    };
     {
         ZolvenarMainForm form;
-        QCOMPARE(form.actionMixSystemRandom->isChecked(), !stored.isEmpty());
+        QCOMPARE(form.actionMixSystemRandom->isChecked(), stored.contains("MIXSYSTEMRANDOM=TRUE"));
+        QCOMPARE(chosen(form), loadedDelay);
         form.actionMixSystemRandom->setChecked(mix);
+        for (QAction *choice : form.groupClearClipboardAfter->actions())
+            choice->setChecked(choice->data().toInt() == delay);
         form.saveSettings();
     }
     QVERIFY2(FileBytes::read(iniName).contains(saved), FileBytes::read(iniName).constData());
-    QCOMPARE(ZolvenarMainForm().actionMixSystemRandom->isChecked(), mix);
+    const ZolvenarMainForm restarted;
+    QCOMPARE(restarted.actionMixSystemRandom->isChecked(), mix);
+    QCOMPARE(chosen(restarted), delay);
 }
 
 void SettingsBindingTest::textRoundTrips_data()

@@ -9,6 +9,7 @@
 #include "window/widgets/ResultsList.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -136,33 +137,61 @@ void ZolvenarMainFormClosingTest::failedQuestionStillClearsPaused()
 void ZolvenarMainFormClosingTest::clipboardIsEmptiedOnlyWhileItHoldsOurCopy_data()
 {
     QTest::addColumn<bool>("clearOnExit");
+    QTest::addColumn<int>("delay"); // Clear Clipboard After, seconds
+    QTest::addColumn<bool>("ranOut"); // the delay ran out before the close
+    QTest::addColumn<bool>("owned"); // the clipboard is still ours: no read needed
     QTest::addColumn<bool>("copied");
-    QTest::addColumn<QByteArray>("clipboardAtExit");
+    QTest::addColumn<QByteArray>("clipboardAtExit"); // from the end of the delay on
     QTest::addColumn<bool>("emptied");
+    QTest::addColumn<bool>("asks"); // passwords the clipboard took are unsaved
+    QTest::addColumn<int>("reads");
     const QByteArray copy = "Ab3$x\r\nQ9!zz";
-    QTest::newRow("still our copy") << true << true << copy << true;
+    QTest::newRow("still our copy") << true << 0 << false << false << true << copy << true << false << 2;
     QTest::newRow("our copy with other line breaks and spacing")
-        << true << true << QByteArray(" Ab3$x\n\tQ9!zz\f\v ") << true;
-    QTest::newRow("other text copied since") << true << true << QByteArray("Ab3$x") << false;
-    QTest::newRow("no copy since start, empty clipboard") << true << false << QByteArray() << false;
-    QTest::newRow("option off") << false << true << copy << false;
+        << true << 0 << false << false << true << QByteArray(" Ab3$x\n\tQ9!zz\f\v ") << true << false << 2;
+    QTest::newRow("other text copied since")
+        << true << 0 << false << false << true << QByteArray("Ab3$x") << false << false << 2;
+    QTest::newRow("no copy since start, empty clipboard")
+        << true << 0 << false << false << false << QByteArray() << false << false << 0;
+    QTest::newRow("option off") << false << 0 << false << false << true << copy << false << false << 1;
+    QTest::newRow("delay ran out, still ours: emptied unread, the passwords unsaved again")
+        << false << 10 << true << true << true << copy << true << true << 1;
+    QTest::newRow("delay ran out, our copy served by another: emptied")
+        << false << 10 << true << false << true << QByteArray("Ab3$x\nQ9!zz") << true << true << 2;
+    QTest::newRow("delay ran out after other text was copied: left alone, nothing unsaved")
+        << false << 10 << true << false << true << QByteArray("Ab3$x") << false << false << 2;
+    QTest::newRow("delay still counting at the close: asked first, then emptied")
+        << false << 30 << false << true << true << copy << true << true << 1;
 }
 
 void ZolvenarMainFormClosingTest::clipboardIsEmptiedOnlyWhileItHoldsOurCopy()
 {
     QFETCH(bool, clearOnExit);
+    QFETCH(int, delay);
+    QFETCH(bool, ranOut);
+    QFETCH(bool, owned);
     QFETCH(bool, copied);
     QFETCH(QByteArray, clipboardAtExit);
     QFETCH(bool, emptied);
+    QFETCH(bool, asks);
+    QFETCH(int, reads);
     form->checkClearClipboard->setChecked(clearOnExit);
+    for (QAction *choice : form->groupClearClipboardAfter->actions())
+        choice->setChecked(choice->data().toInt() == delay);
     if (copied) {
         form->listResult->addItems({ QStringLiteral("Ab3$x"), QStringLiteral("Q9!zz") });
+        form->unsavedPasswords = true; // as the run left them
         form->copyClick();
     }
     boxes.clipboard = clipboardAtExit;
+    boxes.clipboardOwned = owned;
+    if (ranOut)
+        form->clipboardDelayRanOut();
 
     QVERIFY(form->close());
-    QVERIFY(boxes.questions.isEmpty()); // a copy leaves nothing unsaved
+    QCOMPARE(boxes.questions.size(), asks ? 1 : 0);
+    if (asks)
+        QCOMPARE(boxes.questions[0].text, unsavedQuestion);
     QList<bool> writes; // the persist flag of each
     if (copied)
         writes << true;
@@ -170,8 +199,9 @@ void ZolvenarMainFormClosingTest::clipboardIsEmptiedOnlyWhileItHoldsOurCopy()
         writes << false;
     QCOMPARE(boxes.clipboardWrites, writes);
     QCOMPARE(boxes.clipboard, emptied ? QByteArray() : clipboardAtExit);
-    // A copy reads its text back; the close reads only after a copy of ours.
-    QCOMPARE(boxes.clipboardReads, copied ? (clearOnExit ? 2 : 1) : 0);
+    // A copy reads its text back; the clear reads only after a copy of ours, and
+    // only what another program owns.
+    QCOMPARE(boxes.clipboardReads, reads);
     QVERIFY(QFile::exists(settingsFile));
 }
 
