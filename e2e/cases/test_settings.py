@@ -50,7 +50,8 @@ def test_prepared_file_applied_then_full_save_keeps_hand_edits(binary):
         # The two options of the context menu, ticked by their access keys (the bus
         # lists no popup among the program's windows, so its items have no place
         # there): opened with the right button on the list, then with Shift+F10 on
-        # the box just clicked; the Menu key opens it too.
+        # the box just clicked; the Menu key opens it too, and a delay is chosen in
+        # its submenu.
         s.click_control("Generated Passwords", "list", button=3)
         s.wait_popup()
         s.key("m")
@@ -61,7 +62,7 @@ def test_prepared_file_applied_then_full_save_keeps_hand_edits(binary):
         s.wait_popup(False)
         s.key("Menu")
         s.wait_popup()
-        s.key("Escape")
+        s.key("l", "3")  # Clear Clipboard After: 30 s
         s.wait_popup(False)
         s.close()
         assert s.wait_exit(15) == 0, s.stderr()
@@ -105,6 +106,7 @@ def test_prepared_file_applied_then_full_save_keeps_hand_edits(binary):
         "GENERATORS=0\n"
         "MIXSYSTEMRANDOM=TRUE\n"
         "REQUIREEACHSET=TRUE\n"
+        "CLEARCLIPBOARDAFTER=30\n"
         "MAXIMIZED=FALSE\n"
         "CLEARCLIPBOARD=FALSE\n"
         "[Tail]\n"
