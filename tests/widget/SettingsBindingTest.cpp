@@ -370,15 +370,12 @@ void SettingsBindingTest::menuOptionsStoredWhenTickedOrThere_data()
                                                  << QByteArray("SAVED=TRUE\r\nMIXSYSTEMRANDOM=FALSE\r\nSAVESETTINGS=");
     QTest::newRow("a delay chosen: added in seconds")
         << QByteArray() << false << 0 << 30 << QByteArray("GENERATORS=0\r\nCLEARCLIPBOARDAFTER=30\r\nMAXIMIZED=");
-    QTest::newRow("a delay there: Never written in its place as 0") << QByteArray("CLEARCLIPBOARDAFTER=300\r\n")
-                                                                    << false << 300 << 0
-                                                                    << QByteArray("SAVED=TRUE\r\nCLEARCLIPBOARDAFTER=0\r\n");
-    QTest::newRow("a delay that is no choice reads as Never")
-        << QByteArray("CLEARCLIPBOARDAFTER=45\r\n") << false << 0 << 60
-        << QByteArray("SAVED=TRUE\r\nCLEARCLIPBOARDAFTER=60\r\n");
-    QTest::newRow("a choice written otherwise reads as Never")
-        << QByteArray("CLEARCLIPBOARDAFTER=010\r\n") << false << 0 << 10
-        << QByteArray("SAVED=TRUE\r\nCLEARCLIPBOARDAFTER=10\r\n");
+    QTest::newRow("a delay there: Never written in its place as 0") << QByteArray(
+        "CLEARCLIPBOARDAFTER=300\r\n") << false << 300 << 0 << QByteArray("SAVED=TRUE\r\nCLEARCLIPBOARDAFTER=0\r\n");
+    QTest::newRow("a delay that is no choice reads as Never") << QByteArray(
+        "CLEARCLIPBOARDAFTER=45\r\n") << false << 0 << 60 << QByteArray("SAVED=TRUE\r\nCLEARCLIPBOARDAFTER=60\r\n");
+    QTest::newRow("a choice written otherwise reads as Never") << QByteArray(
+        "CLEARCLIPBOARDAFTER=010\r\n") << false << 0 << 10 << QByteArray("SAVED=TRUE\r\nCLEARCLIPBOARDAFTER=10\r\n");
 }
 
 void SettingsBindingTest::menuOptionsStoredWhenTickedOrThere()

@@ -450,8 +450,7 @@ void ZolvenarMainForm::clearClipboardIfOurs()
 {
     // A copy whose delay is still counting goes now: left behind, a clipboard
     // manager would keep it for good.
-    const bool wanted
-        = checkClearClipboard->isChecked() || clipboardExpiry->pending() || Clipboard::emptiedInPlace();
+    const bool wanted = checkClearClipboard->isChecked() || clipboardExpiry->pending() || Clipboard::emptiedInPlace();
     if (wanted && clipboardExpiry->holdsOurCopy()) {
         Clipboard::empty();
         clipboardExpiry->emptied();
