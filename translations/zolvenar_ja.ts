@@ -278,6 +278,38 @@ Home page: %2</source>
 MIT ライセンスのフリーソフトウェアです。著作権は Zolvenar の開発者に帰属します。
 ホームページ: %2</translation>
     </message>
+    <message>
+        <source>C&amp;lear Clipboard After</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Never</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1&amp;0 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;30 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;1 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;5 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clipboard clears in %1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clipboard clears in %1:%2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ZolvenarApplication</name>

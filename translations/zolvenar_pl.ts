@@ -278,6 +278,38 @@ Desktopowy generator haseł.
 Wolne oprogramowanie na licencji MIT, prawa autorskie należą do twórców programu Zolvenar.
 Strona internetowa: %2</translation>
     </message>
+    <message>
+        <source>C&amp;lear Clipboard After</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Never</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1&amp;0 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;30 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;1 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;5 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clipboard clears in %1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clipboard clears in %1:%2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ZolvenarApplication</name>

@@ -278,6 +278,38 @@ Home page: %2</source>
 基于 MIT 许可证发布的自由软件，版权归 Zolvenar 开发者所有。
 主页：%2</translation>
     </message>
+    <message>
+        <source>C&amp;lear Clipboard After</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Never</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1&amp;0 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;30 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;1 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;5 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clipboard clears in %1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clipboard clears in %1:%2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ZolvenarApplication</name>

@@ -83,7 +83,7 @@ QString WindowTexts::about()
 
 QString WindowTexts::clearClipboardAfter()
 {
-    return QStringLiteral("C&lear Clipboard After");
+    return tr("C&lear Clipboard After");
 }
 
 QString WindowTexts::delayChoice(int seconds)
@@ -91,15 +91,15 @@ QString WindowTexts::delayChoice(int seconds)
     // Each with an access key of its own: N, 0, 3, 1, 5.
     switch (seconds) {
     case 0:
-        return QStringLiteral("&Never");
+        return tr("&Never");
     case 10:
-        return QStringLiteral("1&0 s");
+        return tr("1&0 s");
     case 30:
-        return QStringLiteral("&30 s");
+        return tr("&30 s");
     case 60:
-        return QStringLiteral("&1 min");
+        return tr("&1 min");
     case 300:
-        return QStringLiteral("&5 min");
+        return tr("&5 min");
     }
     return QString::number(seconds);
 }
@@ -107,10 +107,8 @@ QString WindowTexts::delayChoice(int seconds)
 QString WindowTexts::clipboardCountdown(int secondsLeft)
 {
     if (secondsLeft < 60)
-        return QStringLiteral("Clipboard clears in %1 s").arg(secondsLeft);
-    return QStringLiteral("Clipboard clears in %1:%2")
-        .arg(secondsLeft / 60)
-        .arg(secondsLeft % 60, 2, 10, QLatin1Char('0'));
+        return tr("Clipboard clears in %1 s").arg(secondsLeft);
+    return tr("Clipboard clears in %1:%2").arg(secondsLeft / 60).arg(secondsLeft % 60, 2, 10, QLatin1Char('0'));
 }
 
 QString WindowTexts::aboutCaption()
