@@ -5,14 +5,14 @@ metadata's translated keys from the translators' files.
 Usage: scripts/fill-translations.py TRANSLATORS_DIR
 
 TRANSLATORS_DIR holds source.tsv (id, max_px, context, English) and <language>.json
-(id -> translation), line breaks written as backslash-n; a later pass adds source2.tsv
-and <language>.2.json, whose translations win over the first pass's (a translator's
-correction of an earlier text included). "help.usage.full" there is a translator's
-whole --help text: it is split over CommandLine's messages, as many lines to each as
-its English has, and wins over the amendments' additions. A .ts message takes the
-translation of the id its disambiguation names, else of the id whose English is its
-source text; where two ids share an English text with different translations, the
-code must name the id: tr("Zolvenar", "caption.zolvenar").
+(id -> translation), line breaks written as backslash-n; each later pass adds
+source<N>.tsv and <language>.<N>.json (2, 3), whose translations win over the earlier
+passes' (a translator's correction of an earlier text included). "help.usage.full"
+there is a translator's whole --help text: it is split over CommandLine's messages, as
+many lines to each as its English has, and wins over the amendments' additions. A .ts
+message takes the translation of the id its disambiguation names, else of the id whose
+English is its source text; where two ids share an English text with different
+translations, the code must name the id: tr("Zolvenar", "caption.zolvenar").
 
 translations/amendments.json holds what the translators' files lack, in their form:
 "fixes" replace a translation by id while the translators' file still holds "was"
@@ -41,7 +41,7 @@ def unescape(text):
     return text.replace("\\n", "\n")
 
 
-PASSES = ("", ".2")  # source<pass>.tsv and <language><pass>.json, in the order they were written
+PASSES = ("", ".2", ".3")  # source<pass>.tsv and <language><pass>.json, in the order they were written
 HELP_ID = "help.usage.full"
 
 

@@ -280,35 +280,35 @@ Home page: %2</source>
     </message>
     <message>
         <source>C&amp;lear Clipboard After</source>
-        <translation type="unfinished"></translation>
+        <translation>م&amp;سح الحافظة بعد</translation>
     </message>
     <message>
         <source>&amp;Never</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;أبدًا</translation>
     </message>
     <message>
         <source>1&amp;0 s</source>
-        <translation type="unfinished"></translation>
+        <translation>1&amp;0 ث</translation>
     </message>
     <message>
         <source>&amp;30 s</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;30 ث</translation>
     </message>
     <message>
         <source>&amp;1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;1 د</translation>
     </message>
     <message>
         <source>&amp;5 min</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;5 د</translation>
     </message>
     <message>
         <source>Clipboard clears in %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>سيتم مسح الحافظة خلال %1 ث</translation>
     </message>
     <message>
         <source>Clipboard clears in %1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>سيتم مسح الحافظة خلال %1:%2 د</translation>
     </message>
 </context>
 <context>

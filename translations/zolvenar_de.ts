@@ -280,35 +280,35 @@ Homepage: %2</translation>
     </message>
     <message>
         <source>C&amp;lear Clipboard After</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwischenablage l&amp;eeren nach</translation>
     </message>
     <message>
         <source>&amp;Never</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nie</translation>
     </message>
     <message>
         <source>1&amp;0 s</source>
-        <translation type="unfinished"></translation>
+        <translation>1&amp;0 s</translation>
     </message>
     <message>
         <source>&amp;30 s</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;30 s</translation>
     </message>
     <message>
         <source>&amp;1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;1 min</translation>
     </message>
     <message>
         <source>&amp;5 min</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;5 min</translation>
     </message>
     <message>
         <source>Clipboard clears in %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwischenablage wird in %1 s geleert</translation>
     </message>
     <message>
         <source>Clipboard clears in %1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwischenablage wird in %1:%2 min geleert</translation>
     </message>
 </context>
 <context>

@@ -280,35 +280,35 @@ Sito web: %2</translation>
     </message>
     <message>
         <source>C&amp;lear Clipboard After</source>
-        <translation type="unfinished"></translation>
+        <translation>Svuota gli &amp;appunti dopo</translation>
     </message>
     <message>
         <source>&amp;Never</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mai</translation>
     </message>
     <message>
         <source>1&amp;0 s</source>
-        <translation type="unfinished"></translation>
+        <translation>1&amp;0 s</translation>
     </message>
     <message>
         <source>&amp;30 s</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;30 s</translation>
     </message>
     <message>
         <source>&amp;1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;1 min</translation>
     </message>
     <message>
         <source>&amp;5 min</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;5 min</translation>
     </message>
     <message>
         <source>Clipboard clears in %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Gli appunti verranno svuotati tra %1 s</translation>
     </message>
     <message>
         <source>Clipboard clears in %1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gli appunti verranno svuotati tra %1:%2 min</translation>
     </message>
 </context>
 <context>

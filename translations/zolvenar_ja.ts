@@ -280,35 +280,35 @@ MIT ライセンスのフリーソフトウェアです。著作権は Zolvenar 
     </message>
     <message>
         <source>C&amp;lear Clipboard After</source>
-        <translation type="unfinished"></translation>
+        <translation>クリップボードの自動消去(&amp;L)</translation>
     </message>
     <message>
         <source>&amp;Never</source>
-        <translation type="unfinished"></translation>
+        <translation>しない(&amp;N)</translation>
     </message>
     <message>
         <source>1&amp;0 s</source>
-        <translation type="unfinished"></translation>
+        <translation>1&amp;0 秒</translation>
     </message>
     <message>
         <source>&amp;30 s</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;30 秒</translation>
     </message>
     <message>
         <source>&amp;1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;1 分</translation>
     </message>
     <message>
         <source>&amp;5 min</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;5 分</translation>
     </message>
     <message>
         <source>Clipboard clears in %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>クリップボードはあと %1 秒で消去されます</translation>
     </message>
     <message>
         <source>Clipboard clears in %1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>クリップボードはあと %1:%2 で消去されます</translation>
     </message>
 </context>
 <context>

@@ -280,35 +280,35 @@ Home page: %2</source>
     </message>
     <message>
         <source>C&amp;lear Clipboard After</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Очищати буфер обміну через</translation>
     </message>
     <message>
         <source>&amp;Never</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ніколи</translation>
     </message>
     <message>
         <source>1&amp;0 s</source>
-        <translation type="unfinished"></translation>
+        <translation>1&amp;0 с</translation>
     </message>
     <message>
         <source>&amp;30 s</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;30 с</translation>
     </message>
     <message>
         <source>&amp;1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;1 хв</translation>
     </message>
     <message>
         <source>&amp;5 min</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;5 хв</translation>
     </message>
     <message>
         <source>Clipboard clears in %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Буфер обміну буде очищено через %1 с</translation>
     </message>
     <message>
         <source>Clipboard clears in %1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Буфер обміну буде очищено через %1:%2 хв</translation>
     </message>
 </context>
 <context>
