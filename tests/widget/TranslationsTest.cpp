@@ -1,5 +1,6 @@
 #include "window/toolkit/Translations.h"
 #include "core/process/LanguageChoice.h"
+#include "core/settings/SettingsSchema.h"
 #include "support/FormFixture.h"
 #include "support/core/FileBytes.h"
 #include "window/app/WindowTexts.h"
@@ -8,7 +9,10 @@
 #include "window/widgets/IntComboBox.h"
 #include "window/widgets/ResultsList.h"
 
+#include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -162,6 +166,33 @@ void TranslationsTest::captionsFitTheirControls()
         QVERIFY2(widthOf(form->labelStrength, text) <= form->labelStrength->contentsRect().width(),
             qPrintable(text + QStringLiteral(" is %1 pixels wide").arg(widthOf(form->labelStrength, text))));
     }
+    // The countdown over the list, for every second of the longest delay.
+    const int countdownRoom = form->labelClipboard->contentsRect().width() - form->labelClipboard->indent();
+    for (int left = 0; left <= SettingsSchema::clipboardDelays.back(); ++left) {
+        const QString text = WindowTexts::clipboardCountdown(left);
+        QVERIFY2(widthOf(form->labelClipboard, text) <= countdownRoom,
+            qPrintable(text + QStringLiteral(" is %1 pixels wide").arg(widthOf(form->labelClipboard, text))));
+    }
+    // Counting down, it lies inside the list's frame at its top, its words from the side
+    // the language is written from (right to left in Arabic) and the other end free.
+    for (QAction *choice : form->groupClearClipboardAfter->actions())
+        choice->setChecked(choice->data().toInt() == 300);
+    form->startClipboardDelay();
+    const int frame = form->listResult->frameWidth();
+    QCOMPARE(form->labelClipboard->geometry(),
+        QRect(form->listResult->pos() + QPoint(frame, frame),
+            QSize(form->listResult->width() - 2 * frame, form->labelClipboard->height())));
+    const QImage line = form->labelClipboard->grab().toImage();
+    const auto inkIn = [&line](QRect area) {
+        area = QStyle::visualRect(QGuiApplication::layoutDirection(), line.rect(), area);
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (line.pixel(x, y) != line.pixel(area.topLeft()))
+                    return true;
+        return false;
+    };
+    QVERIFY(inkIn(QRect(0, 0, 30, line.height())));
+    QVERIFY(!inkIn(QRect(line.width() - 30, 0, 30, line.height())));
 }
 
 void TranslationsTest::settingsFileStaysEnglish()
