@@ -41,7 +41,7 @@ SelectionReader::SelectionReader()
 
 SelectionReader::~SelectionReader()
 {
-    delete notifier; // before the socket it watches closes
+    notifier.reset();
     if (connection)
         xcb_disconnect(connection);
 }
@@ -55,8 +55,7 @@ bool SelectionReader::connectOnce()
 {
     if (connection && !xcb_connection_has_error(connection))
         return true;
-    delete notifier;
-    notifier = nullptr;
+    notifier.reset();
     if (connection)
         xcb_disconnect(connection);
     // The display Qt opened: the program takes no -display of Qt's.
@@ -72,8 +71,8 @@ bool SelectionReader::connectOnce()
     utf8Atom = intern(connection, "UTF8_STRING");
     propertyAtom = intern(connection, "ZOLVENAR_CLIPBOARD");
     incrAtom = intern(connection, "INCR");
-    notifier = new QSocketNotifier(xcb_get_file_descriptor(connection), QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, &SelectionReader::readable);
+    notifier = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(connection), QSocketNotifier::Read);
+    connect(notifier.get(), &QSocketNotifier::activated, this, &SelectionReader::readable);
     return !xcb_connection_has_error(connection);
 }
 

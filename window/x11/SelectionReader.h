@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QSocketNotifier;
@@ -46,7 +47,7 @@ private:
     quint32 utf8Atom = 0;
     quint32 propertyAtom = 0;
     quint32 incrAtom = 0;
-    QSocketNotifier *notifier = nullptr;
+    std::unique_ptr<QSocketNotifier> notifier; // goes before the socket it watches closes
     QTimer *deadline = nullptr;
     Done done;
     bool incremental = false; // the owner sends its text in parts
