@@ -30,7 +30,7 @@ void PasswordEngine::setSink(std::shared_ptr<EngineSink> newSink)
     sink = std::move(newSink);
 }
 
-void PasswordEngine::setIntakeProbeForTesting(IntakeProbe newProbe)
+void PasswordEngine::setIntakeProbe(IntakeProbe newProbe)
 {
     std::scoped_lock lock(trackerLock);
     probe = std::move(newProbe);

@@ -77,7 +77,7 @@ public:
     // Sees every accepted sample with the run it went into: for tests, and for the
     // randomness check, which measures the samples themselves.
     using IntakeProbe = std::function<void(std::uint64_t run, std::uint32_t sample)>;
-    void setIntakeProbeForTesting(IntakeProbe probe);
+    void setIntakeProbe(IntakeProbe probe);
 
     static constexpr int sleepMs = 10;
 

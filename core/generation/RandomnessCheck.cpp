@@ -80,8 +80,7 @@ RandomnessCheck::Collected RandomnessCheck::collect(const Settings &settings)
     auto recorder = std::make_shared<Recorder>();
     engine->setSink(recorder);
     // Called under the engine's lock, which the stop below takes too.
-    engine->setIntakeProbeForTesting(
-        [&collected](std::uint64_t, std::uint32_t sample) { collected.samples.push_back(sample); });
+    engine->setIntakeProbe([&collected](std::uint64_t, std::uint32_t sample) { collected.samples.push_back(sample); });
 
     const auto started = std::chrono::steady_clock::now();
     const std::uint64_t run = engine->begin(options);
@@ -91,7 +90,7 @@ RandomnessCheck::Collected RandomnessCheck::collect(const Settings &settings)
     if (launch.started > 0)
         recorder->waitUntil(started + settings.deadline);
     engine->stop();
-    engine->setIntakeProbeForTesting({});
+    engine->setIntakeProbe({});
     engine->setSink(nullptr);
     collected.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     // A generator still asleep finds the run stopped and leaves by itself.

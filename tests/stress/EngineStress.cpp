@@ -75,7 +75,7 @@ int main()
     TickCounter::setSourceForTesting(taggedTicks);
     auto engine = PasswordEngine::create(Psdes(3, 5));
     engine->setSink(std::make_shared<CheckingSink>());
-    engine->setIntakeProbeForTesting(checkSample);
+    engine->setIntakeProbe(checkSample);
 
     std::atomic<bool> monitoring { true };
     std::atomic<int> mostAlive { 0 };

@@ -153,7 +153,7 @@ void MouseTrackTest::sampleFromCoordinates()
 {
     setNumbers(*form, "16", "10", "25", "0");
     QList<quint32> seen;
-    track().engine().setIntakeProbeForTesting([&seen](std::uint64_t, std::uint32_t sample) { seen << sample; });
+    track().engine().setIntakeProbe([&seen](std::uint64_t, std::uint32_t sample) { seen << sample; });
     form->generateClick();
     track().onMouseMove(50, 3);
     track().onMouseMove(-1, 40);
@@ -398,7 +398,7 @@ void MouseTrackTest::mouseSamplesGoThroughWorkers()
     QList<quint32> mouse;
     const auto uiThread = std::this_thread::get_id();
     bool onUiThread = false;
-    track().engine().setIntakeProbeForTesting([&](std::uint64_t, std::uint32_t sample) {
+    track().engine().setIntakeProbe([&](std::uint64_t, std::uint32_t sample) {
         std::scoped_lock lock(mutex);
         if (sample == 0x00070064u) {
             mouse << sample;
